@@ -1,0 +1,1 @@
+// Holds the embedded resources; the code lives in the generated resource objects.

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+class QByteArray;
+
+namespace quillmark::utils {
+
+class ResourceBundle;
+
+// Process-wide trace lines: "yyyy/MM/dd HH:mm:ss Class: method: message" on standard output.
+class Logger final
+{
+public:
+    Logger() = delete;
+
+    static void log(const QString &className, const QString &methodName, const QString &message);
+    // Same line, naming the function that called logCaller.
+    static void logCaller(const QString &message, const char *function = __builtin_FUNCTION());
+    static void logDump(const QString &className, const QString &methodName, const QString &message,
+                        const QByteArray &bytes);
+    static void setupLogFile(const QString &fileName, const QString &directory, bool keepConsole,
+                             const ResourceBundle &bundle);
+    static void closeLogFile();
+
+    static bool isEnabled();
+};
+
+} // namespace quillmark::utils
