@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <source_location>
+
 class QByteArray;
 
 namespace quillmark::utils {
@@ -15,8 +17,9 @@ public:
     Logger() = delete;
 
     static void log(const QString &className, const QString &methodName, const QString &message);
-    // Same line, naming the function that called logCaller.
-    static void logCaller(const QString &message, const char *function = __builtin_FUNCTION());
+    // Same line, naming the class and function that called logCaller.
+    static void logCaller(const QString &message,
+                          const char *function = std::source_location::current().function_name());
     static void logDump(const QString &className, const QString &methodName, const QString &message,
                         const QByteArray &bytes);
     static void setupLogFile(const QString &fileName, const QString &directory, bool keepConsole,

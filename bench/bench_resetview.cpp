@@ -1,0 +1,75 @@
+// Rebuilding the window: time of one resetView with 50 zones, and resident memory over
+// 1,000 rebuilds. Prints one line per figure.
+#include "HRL.h"
+#include "UserPreferences.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+long residentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+    QApplication::setOrganizationName(QStringLiteral("Quillmark"));
+    QApplication::setApplicationName(QStringLiteral("Horalia"));
+
+    using quillmark::hrl::HRL;
+    quillmark::hrl::UserPreferences prefs(HRL::MAIN_CLASS);
+    QStringList zones;
+    const QStringList pool = {QStringLiteral("America/New_York"), QStringLiteral("Europe/London"), QStringLiteral("Asia/Tokyo"),
+                              QStringLiteral("Australia/Sydney"), QStringLiteral("Asia/Kolkata")};
+    for (int i = 0; i < 50; ++i)
+        zones << pool.at(i % pool.size());
+    prefs.setTimeZones(zones.join(u';'));
+
+    HRL hrl;
+    std::vector<double> times;
+    for (int i = 0; i < 30; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        hrl.resetView(false);
+        QCoreApplication::processEvents();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("resetView with 50 zones: median %.1f ms\n", times[times.size() / 2]);
+
+    prefs.setTimeZones(zones.mid(0, 12).join(u';'));
+    for (int i = 0; i < 50; ++i) {
+        hrl.resetView(false);
+        QCoreApplication::processEvents();
+    }
+    const long before = residentKb();
+    for (int i = 0; i < 1000; ++i) {
+        hrl.resetView(false);
+        QCoreApplication::processEvents();
+    }
+    const long after = residentKb();
+    std::printf("resident memory over 1000 resetView calls (12 zones): %ld kB -> %ld kB (%+ld kB)\n", before, after,
+                after - before);
+    hrl.dismiss();
+    return 0;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+namespace quillmark::hrl {
+
+// Ticks on every whole second of the system clock. A thread of its own sleeps to the next
+// boundary and hands the tick to the thread this object lives in (the GUI thread), so the
+// tick function never runs anywhere else. Each wait is computed afresh from the clock: no
+// drift, and after a suspend or a clock change one tick, not a burst.
+class SecondsTimer final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(SecondsTimer)
+
+public:
+    explicit SecondsTimer(std::function<void()> tick, QObject *parent = nullptr);
+    ~SecondsTimer() override;
+
+    void start();
+    // Stops the thread and waits for it; no tick runs after this returns.
+    void cancel();
+    bool isRunning() const { return worker.joinable(); }
+
+    // Time from t to the next whole second; a full second when t is on one.
+    static std::chrono::milliseconds delayToNextSecond(std::chrono::system_clock::time_point t);
+
+private:
+    void run();
+    void deliver();
+
+    std::function<void()> tick;
+    std::thread worker;
+    std::mutex mutex;
+    std::condition_variable wake;
+    bool stopping = false;
+    std::atomic<bool> tickPending{false};
+    std::atomic<bool> cancelled{false};
+};
+
+} // namespace quillmark::hrl

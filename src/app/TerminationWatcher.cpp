@@ -1,0 +1,56 @@
+#include "TerminationWatcher.h"
+
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace quillmark::hrl {
+
+namespace {
+int signalPipe[2] = {-1, -1};
+
+extern "C" void onSignal(int signal)
+{
+    const char byte = char(signal);
+    // Only async-signal-safe work here: hand the signal to the event loop.
+    [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
+}
+} // namespace
+
+TerminationWatcher::TerminationWatcher(std::function<void()> callback, QObject *parent)
+    : QObject(parent)
+    , onTerminate(std::move(callback))
+{
+    if (signalPipe[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
+        return;
+    for (int fd : signalPipe)
+        ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+    notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, &TerminationWatcher::handle);
+
+    struct sigaction action {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGTERM, &action, nullptr);
+    ::sigaction(SIGINT, &action, nullptr);
+}
+
+TerminationWatcher::~TerminationWatcher()
+{
+    ::signal(SIGTERM, SIG_DFL);
+    ::signal(SIGINT, SIG_DFL);
+}
+
+void TerminationWatcher::handle()
+{
+    char byte = 0;
+    [[maybe_unused]] const auto got = ::read(signalPipe[0], &byte, 1);
+    if (onTerminate)
+        onTerminate();
+}
+
+} // namespace quillmark::hrl

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class QSocketNotifier;
+
+namespace quillmark::hrl {
+
+// Turns SIGTERM and SIGINT (a logout, Ctrl+C) into a call on the GUI thread, so the
+// program can end the way closing its window does instead of dying mid-write.
+class TerminationWatcher final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TerminationWatcher)
+
+public:
+    explicit TerminationWatcher(std::function<void()> onTerminate, QObject *parent = nullptr);
+    ~TerminationWatcher() override;
+
+private:
+    void handle();
+
+    std::function<void()> onTerminate;
+    QSocketNotifier *notifier = nullptr;
+};
+
+} // namespace quillmark::hrl

@@ -1,0 +1,185 @@
+#include "PreferencesNode.h"
+
+#include "Logger.h"
+
+#include <QMutex>
+#include <QSet>
+#include <QSettings>
+#include <QStringList>
+#include <QVariant>
+
+#include <limits>
+
+namespace quillmark::utils {
+
+namespace {
+
+// Store files whose write failure has been reported; each is reported once per process.
+QMutex reportedMutex;
+QSet<QString> &reportedFiles()
+{
+    static QSet<QString> files;
+    return files;
+}
+
+bool parseDecimal(const QString &text, qint64 min, qint64 max, qint64 *value)
+{
+    qsizetype i = 0;
+    bool negative = false;
+    if (!text.isEmpty() && (text.front() == u'+' || text.front() == u'-')) {
+        negative = text.front() == u'-';
+        i = 1;
+    }
+    if (i >= text.size())
+        return false;
+    const quint64 limit = negative ? quint64(-(min + 1)) + 1 : quint64(max);
+    quint64 magnitude = 0;
+    for (; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c < u'0' || c > u'9')
+            return false;
+        const quint64 digit = c - u'0';
+        if (magnitude > (limit - digit) / 10)
+            return false;
+        magnitude = magnitude * 10 + digit;
+    }
+    // Modular negation, so the minimum value needs no special case.
+    *value = negative ? qint64(0 - magnitude) : qint64(magnitude);
+    return true;
+}
+
+QString groupOf(const QString &path)
+{
+    QString group = path;
+    while (group.startsWith(u'/'))
+        group.remove(0, 1);
+    while (group.endsWith(u'/'))
+        group.chop(1);
+    return group;
+}
+
+} // namespace
+
+PreferencesNode::PreferencesNode(const QString &path)
+    : nodePath(path)
+    , settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quillmark"),
+                                           QStringLiteral("Horalia")))
+{
+    // Only the user's own store counts; a system-wide file must not supply values.
+    settings->setFallbacksEnabled(false);
+    const QString group = groupOf(path);
+    if (!group.isEmpty())
+        settings->beginGroup(group);
+}
+
+PreferencesNode::PreferencesNode(PreferencesNode &&other) noexcept = default;
+PreferencesNode &PreferencesNode::operator=(PreferencesNode &&other) noexcept = default;
+PreferencesNode::~PreferencesNode() = default;
+
+QString PreferencesNode::get(const QString &key, const QString &defaultValue) const
+{
+    const QVariant value = settings->value(key);
+    if (!value.isValid())
+        return defaultValue;
+    // A hand-edited value with unquoted commas comes back as a list; it was one text in the file.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(u',');
+    return value.toString();
+}
+
+bool PreferencesNode::contains(const QString &key) const
+{
+    return settings->contains(key);
+}
+
+void PreferencesNode::put(const QString &key, const QString &value)
+{
+    settings->setValue(key, value);
+    writeThrough("put");
+}
+
+void PreferencesNode::remove(const QString &key)
+{
+    settings->remove(key);
+    writeThrough("remove");
+}
+
+bool PreferencesNode::getBool(const QString &key, bool defaultValue) const
+{
+    const QString text = get(key, QString());
+    if (text.compare(u"true", Qt::CaseInsensitive) == 0)
+        return true;
+    if (text.compare(u"false", Qt::CaseInsensitive) == 0)
+        return false;
+    return defaultValue;
+}
+
+int PreferencesNode::getInt(const QString &key, int defaultValue) const
+{
+    int value = 0;
+    return parseInt(get(key, QString()), &value) ? value : defaultValue;
+}
+
+qint64 PreferencesNode::getLong(const QString &key, qint64 defaultValue) const
+{
+    qint64 value = 0;
+    return parseLong(get(key, QString()), &value) ? value : defaultValue;
+}
+
+void PreferencesNode::putBool(const QString &key, bool value)
+{
+    put(key, value ? QStringLiteral("true") : QStringLiteral("false"));
+}
+
+void PreferencesNode::putInt(const QString &key, int value)
+{
+    put(key, QString::number(value));
+}
+
+void PreferencesNode::putLong(const QString &key, qint64 value)
+{
+    put(key, QString::number(value));
+}
+
+PreferencesNode PreferencesNode::child(const QString &relativePath) const
+{
+    const QString sub = groupOf(relativePath);
+    if (sub.isEmpty())
+        return PreferencesNode(nodePath);
+    return PreferencesNode(groupOf(nodePath).prepend(u'/') + u'/' + sub);
+}
+
+bool PreferencesNode::parseInt(const QString &text, int *value)
+{
+    qint64 wide = 0;
+    if (!parseDecimal(text, std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), &wide))
+        return false;
+    *value = int(wide);
+    return true;
+}
+
+bool PreferencesNode::parseLong(const QString &text, qint64 *value)
+{
+    return parseDecimal(text, std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max(), value);
+}
+
+void PreferencesNode::writeThrough(const char *operation)
+{
+    settings->sync();
+    const QSettings::Status status = settings->status();
+    if (status == QSettings::NoError)
+        return;
+    const QString file = settings->fileName();
+    {
+        const QMutexLocker lock(&reportedMutex);
+        if (reportedFiles().contains(file))
+            return;
+        reportedFiles().insert(file);
+    }
+    const QString reason = status == QSettings::AccessError ? QStringLiteral("cannot write the preferences store ")
+                                                            : QStringLiteral("malformed preferences store ");
+    Logger::log(QStringLiteral("PreferencesNode"), QString::fromLatin1(operation),
+                QStringLiteral("Exception: ") + reason + file);
+}
+
+} // namespace quillmark::utils

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QSettings;
+
+namespace quillmark::utils {
+
+// One node of the per-user preferences store, addressed by a "/" path such as
+// "/com/quillmark/hrl/HRL". Backed by a group of the user-scope INI settings of the program;
+// nothing is cached here, so every node on a path sees the writes of every other at once.
+// Writes go through to the file immediately; a store that cannot be written is reported once
+// as a trace line and otherwise ignored.
+class PreferencesNode final
+{
+public:
+    explicit PreferencesNode(const QString &path);
+    PreferencesNode(PreferencesNode &&other) noexcept;
+    PreferencesNode &operator=(PreferencesNode &&other) noexcept;
+    ~PreferencesNode();
+
+    QString path() const { return nodePath; }
+
+    QString get(const QString &key, const QString &defaultValue) const;
+    bool contains(const QString &key) const;
+    void put(const QString &key, const QString &value);
+    void remove(const QString &key);
+
+    // Booleans are "true"/"false" in any letter case; integers strictly decimal. Anything else,
+    // like an absent key, reads as the default.
+    bool getBool(const QString &key, bool defaultValue) const;
+    int getInt(const QString &key, int defaultValue) const;
+    qint64 getLong(const QString &key, qint64 defaultValue) const;
+    void putBool(const QString &key, bool value);
+    void putInt(const QString &key, int value);
+    void putLong(const QString &key, qint64 value);
+
+    // The node at a path relative to this one ("RecentFiles/3").
+    PreferencesNode child(const QString &relativePath) const;
+
+    // Strict decimal parsing as the store uses it: optional sign, ASCII digits only, in range.
+    static bool parseInt(const QString &text, int *value);
+    static bool parseLong(const QString &text, qint64 *value);
+
+private:
+    void writeThrough(const char *operation);
+
+    QString nodePath;
+    std::unique_ptr<QSettings> settings;
+};
+
+} // namespace quillmark::utils

@@ -1,0 +1,66 @@
+#include "LayoutUtils.h"
+
+#include "Logger.h"
+#include "MigLayout.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPalette>
+
+namespace quillmark::utils {
+
+const QColor LayoutUtils::LABEL_COLOR(0, 70, 213);
+
+namespace {
+
+const QString TitleConstraint = QStringLiteral("gapbottom 1, span, split 2, aligny center");
+
+void addRow(QWidget *panel, QWidget *title, const QString &separatorConstraint)
+{
+    auto *layout = qobject_cast<MigLayout *>(panel->layout());
+    if (!layout) {
+        Logger::log(QStringLiteral("LayoutUtils"), QStringLiteral("addSeparator"),
+                    QStringLiteral("the panel is not laid out by MigLayout"));
+        return;
+    }
+    auto *line = new QFrame(panel);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    layout->addWidget(title, TitleConstraint);
+    layout->addWidget(line, separatorConstraint);
+}
+
+void setForeground(QWidget *widget, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+void LayoutUtils::addSeparator(QWidget *panel, QWidget *component)
+{
+    setForeground(component, LABEL_COLOR);
+    addRow(panel, component, QStringLiteral("gapleft rel, growx"));
+}
+
+void LayoutUtils::addSeparator(QWidget *panel, const QString &text)
+{
+    addSeparator(panel, text, LABEL_COLOR);
+}
+
+void LayoutUtils::addSeparator(QWidget *panel, const QString &text, const QColor &color)
+{
+    auto *label = new QLabel(text, panel);
+    label->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);
+    setForeground(label, color);
+    addRow(panel, label, QStringLiteral("gapleft rel, growx"));
+}
+
+void LayoutUtils::addSeparatorRow(QWidget *panel, QWidget *component)
+{
+    addRow(panel, component, QStringLiteral("gapleft rel, growx, wrap 2"));
+}
+
+} // namespace quillmark::utils

@@ -1,0 +1,98 @@
+#include "ZoneDatabase.h"
+
+#include "SystemZone.h"
+
+#include <QByteArrayList>
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
+
+namespace quillmark::hrl {
+
+QTimeZone ZoneDatabase::zone(const QString &id)
+{
+    // QTimeZone("") would be the system zone; unknown ids must not become it either.
+    if (!id.isEmpty()) {
+        QTimeZone tz(id.toUtf8());
+        if (tz.isValid())
+            return tz;
+    }
+    return QTimeZone(0);
+}
+
+QString ZoneDatabase::localZoneId()
+{
+    return SystemZone::id();
+}
+
+QTimeZone ZoneDatabase::localZone()
+{
+    const QTimeZone tz(localZoneId().toUtf8());
+    return tz.isValid() ? tz : QTimeZone::systemTimeZone();
+}
+
+QStringList ZoneDatabase::readZoneIdsFromZi(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    QStringList ids;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine().trimmed();
+        // "Z name ..." defines a zone, "L target name" a link (an alias).
+        if (line.startsWith("Z ")) {
+            const QByteArrayList words = line.split(' ');
+            if (words.size() > 1)
+                ids << QString::fromUtf8(words.at(1));
+        } else if (line.startsWith("L ")) {
+            const QByteArrayList words = line.split(' ');
+            if (words.size() > 2)
+                ids << QString::fromUtf8(words.at(2));
+        }
+    }
+    ids.sort();
+    ids.removeDuplicates();
+    return ids;
+}
+
+QStringList ZoneDatabase::allZoneIds()
+{
+    static const QStringList ids = [] {
+        const QString dir = qEnvironmentVariableIsEmpty("TZDIR") ? QStringLiteral("/usr/share/zoneinfo")
+                                                                 : qEnvironmentVariable("TZDIR");
+        QStringList fromZi = readZoneIdsFromZi(dir + QStringLiteral("/tzdata.zi"));
+        if (!fromZi.isEmpty())
+            return fromZi;
+        QStringList available;
+        const QList<QByteArray> qtIds = QTimeZone::availableTimeZoneIds();
+        for (const QByteArray &id : qtIds)
+            available << QString::fromUtf8(id);
+        available.sort();
+        return available;
+    }();
+    return ids;
+}
+
+int ZoneDatabase::standardOffsetMs(const QTimeZone &zone, const QDateTime &instant)
+{
+    int standard = zone.standardTimeOffset(instant);
+    // Zones written with negative daylight saving time (Dublin's winter, Casablanca's Ramadan)
+    // report their summer offset as standard; the other convention's standard is the lower one.
+    const QTimeZone::OffsetDataList around = zone.transitions(instant.addYears(-1), instant.addYears(1));
+    for (const QTimeZone::OffsetData &data : around) {
+        if (data.daylightTimeOffset < 0)
+            standard = std::min(standard, data.offsetFromUtc);
+    }
+    if (zone.daylightTimeOffset(instant) < 0)
+        standard = std::min(standard, zone.offsetFromUtc(instant));
+    return standard * 1000;
+}
+
+int ZoneDatabase::dayKey(const QDateTime &instant, const QTimeZone &zone)
+{
+    const QDate date = instant.toTimeZone(zone).date();
+    return date.year() * 1000 + date.dayOfYear();
+}
+
+} // namespace quillmark::hrl

@@ -1,0 +1,148 @@
+#include "Clock.h"
+#include "GuiPreferences.h"
+#include "HRL.h"
+#include "IconLabel.h"
+#include "LineBorderPanel.h"
+#include "TestEnv.h"
+#include "TimeZoneObject.h"
+#include "UserPreferences.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+
+using namespace quillmark::hrl;
+using quillmark::utils::GuiPreferences;
+
+namespace {
+QDateTime utc(int y, int mo, int d, int h, int mi, int s = 0)
+{
+    return QDateTime(QDate(y, mo, d), QTime(h, mi, s), Qt::UTC);
+}
+} // namespace
+
+// The main window, offscreen, with a store of its own (TZ=America/New_York, English).
+class TestHRL : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestEnv> env;
+
+    static UserPreferences prefs() { return UserPreferences(HRL::MAIN_CLASS); }
+
+private Q_SLOTS:
+    void init() { env = std::make_unique<TestEnv>(); }
+    void cleanup()
+    {
+        Clock::reset();
+        env.reset();
+    }
+
+    void freshStoreOpensWithDefaults()
+    {
+        HRL hrl;
+        QCOMPARE(hrl.windowPosition(), QPoint(50, 50));
+        const Qt::WindowFlags flags = hrl.windowFlags();
+        QVERIFY(flags.testFlag(Qt::FramelessWindowHint));
+        QVERIFY(flags.testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(flags & Qt::WindowType_Mask, Qt::Tool); // no task-bar button
+        QVERIFY(hrl.isVisible());
+        QCOMPARE(hrl.windowTitle(), QStringLiteral("Horalia"));
+
+        // The local zone first, then a preset without it; stacked vertically, no panels.
+        QStringList names;
+        for (const auto &zone : hrl.getTimeZoneObjects())
+            names << zone->zoneId();
+        QCOMPARE(names, QStringList({QStringLiteral("America/New_York"), QStringLiteral("America/Los_Angeles"),
+                                     QStringLiteral("Europe/London"), QStringLiteral("Australia/Sydney")}));
+        QVERIFY(hrl.getClockArea()->findChildren<quillmark::utils::LineBorderPanel *>().isEmpty());
+        QVERIFY(hrl.height() > hrl.width());
+    }
+
+    void storedSettingsShape()
+    {
+        auto uP = prefs();
+        uP.setTimeZones(QStringLiteral("Asia/Tokyo;Europe/Paris"));
+        uP.setVerticalLayout(false);
+        uP.setOnTaskBar(true);
+        uP.setAlwaysOnTop(false);
+        GuiPreferences(HRL::MAIN_CLASS).setMainWindowLocation(300, 200);
+        HRL hrl;
+        QCOMPARE(hrl.windowPosition(), QPoint(300, 200));
+        QCOMPARE(hrl.windowFlags() & Qt::WindowType_Mask, Qt::Window);
+        QVERIFY(!hrl.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(hrl.getTimeZoneObjects().size(), size_t(2));
+        const auto panels = hrl.getClockArea()->findChildren<quillmark::utils::LineBorderPanel *>();
+        QCOMPARE(panels.size(), 2);
+        // Side by side, in list order.
+        QVERIFY(panels.at(0)->geometry().right() < panels.at(1)->geometry().left());
+        QCOMPARE(hrl.getTimeZoneObjects().front()->getNameLbl()->parentWidget(), panels.at(0));
+        QVERIFY(hrl.width() > hrl.height());
+    }
+
+    void oneTickOneInstantForAll()
+    {
+        auto uP = prefs();
+        uP.setTimeZones(QStringLiteral("Asia/Tokyo;Europe/London;America/New_York"));
+        uP.setTimePattern(QStringLiteral("HH:mm:ss"));
+        HRL hrl;
+        const QDateTime instant = utc(2026, 12, 8, 10, 0, 5);
+        Clock::setSource([=] { return instant; });
+        hrl.tickNow();
+        QStringList times;
+        for (const auto &zone : hrl.getTimeZoneObjects())
+            times << zone->getTimeLbl()->text();
+        QCOMPARE(times, QStringList({QStringLiteral("19:00:05"), QStringLiteral("10:00:05"), QStringLiteral("05:00:05")}));
+    }
+
+    void resetViewRebuildsFromTheStore()
+    {
+        auto uP = prefs();
+        uP.setTimeZones(QStringLiteral("Asia/Tokyo"));
+        HRL hrl;
+        QCOMPARE(hrl.getTimeZoneObjects().size(), size_t(1));
+        uP.setTimeZones(QStringLiteral("Asia/Tokyo;Europe/Paris;Africa/Cairo"));
+        uP.setVerticalLayout(false);
+        GuiPreferences(HRL::MAIN_CLASS).setMainWindowLocation(120, 130);
+        hrl.resetView(false);
+        QCOMPARE(hrl.getTimeZoneObjects().size(), size_t(3));
+        QCOMPARE(hrl.getClockArea()->findChildren<quillmark::utils::LineBorderPanel *>().size(), 3);
+        QCOMPARE(hrl.windowPosition(), QPoint(50, 50));
+        hrl.resetView(true);
+        QCOMPARE(hrl.windowPosition(), QPoint(120, 130));
+        QVERIFY(hrl.isVisible());
+        // Many rebuilds leave exactly one clock area behind.
+        for (int i = 0; i < 20; ++i)
+            hrl.resetView(false);
+        QCOMPARE(hrl.findChildren<QLabel *>().size(), 3 * 4);
+    }
+
+    void darkModeColours()
+    {
+        auto uP = prefs();
+        uP.setTimeZones(QStringLiteral("Asia/Tokyo"));
+        uP.setDarkMode(true);
+        uP.setVerticalLayout(false);
+        HRL hrl;
+        const auto panels = hrl.getClockArea()->findChildren<quillmark::utils::LineBorderPanel *>();
+        QCOMPARE(panels.size(), 1);
+        QCOMPARE(panels.at(0)->palette().color(QPalette::Window), QColor(Qt::black));
+        QVERIFY(panels.at(0)->autoFillBackground());
+        QCOMPARE(hrl.getClockArea()->palette().color(QPalette::Window), QColor(Qt::black));
+        QCOMPARE(hrl.getTimeZoneObjects().front()->getTimeLbl()->palette().color(QPalette::WindowText), QColor(Qt::white));
+    }
+
+    void positionIsStoredNeverNegative()
+    {
+        HRL hrl;
+        hrl.move(-30, 15);
+        hrl.saveWindowSettings();
+        QCOMPARE(GuiPreferences(HRL::MAIN_CLASS).getMainWindowLocation(50, 50), QPoint(0, 15));
+        hrl.move(700, 400);
+        hrl.saveWindowSettings();
+        QCOMPARE(GuiPreferences(HRL::MAIN_CLASS).getMainWindowLocation(50, 50), QPoint(700, 400));
+    }
+};
+
+QTEST_MAIN(TestHRL)
+#include "tst_hrl.moc"

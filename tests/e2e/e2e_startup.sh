@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# The real program on a real X server: where it opens, how it is decorated, what it shows.
+source "$(dirname "$0")/lib.sh"
+start_display
+
+write_store "TimeZones=Asia/Tokyo;Europe/Paris;Africa/Juba" "TimePattern=HH:mm:ss"
+start_app
+
+read -r x y w h < <(window_geometry)
+[ "$x $y" = "50 50" ] || fail "window at $x,$y, not 50,50"
+pass "opens at (50, 50) with nothing stored"
+[ "$w" -gt 40 ] && [ "$h" -gt 150 ] || fail "window of $w x $h is too small for three clocks"
+
+props=$(xprop -id "$WIN")
+echo "$props" | grep -q '_MOTIF_WM_HINTS' || fail "no Motif hints: the window is decorated"
+motif=$(echo "$props" | sed -n 's/^_MOTIF_WM_HINTS(_MOTIF_WM_HINTS) = //p')
+[ $(( $(echo "$motif" | cut -d, -f3) )) -eq 0 ] || fail "decorations requested: $motif"
+pass "undecorated"
+echo "$props" | grep '_NET_WM_STATE(ATOM)' | grep -q '_NET_WM_STATE_ABOVE' || fail "not always on top"
+pass "always on top"
+echo "$props" | grep '_NET_WM_WINDOW_TYPE(ATOM)' | grep -q '_NET_WM_WINDOW_TYPE_UTILITY' || fail "not a utility window"
+pass "utility window, so no task-bar button"
+
+window_shot "$WORK/a.png"
+sleep 1.1
+window_shot "$WORK/b.png"
+sleep 1.1
+window_shot "$WORK/c.png"
+[ "$(compare -metric AE "$WORK/a.png" "$WORK/b.png" null: 2>&1 || true)" != "0" ] || fail "the clocks did not change within a second"
+[ "$(compare -metric AE "$WORK/b.png" "$WORK/c.png" null: 2>&1 || true)" != "0" ] || fail "the clocks did not change in the next second"
+pass "the time changes every second"
+
+# Three clocks, in the vertical arrangement: the window is taller than wide.
+[ "$h" -gt "$w" ] || fail "three clocks stacked should be taller than wide ($w x $h)"
+pass "stored zone list shown in the vertical arrangement"
+cp "$WORK/b.png" "${HRL_SHOT_DIR:-/tmp}/e2e_startup.png" 2>/dev/null || true
+
+# SIGTERM ends the program as closing does: position stored, status 0.
+kill -TERM "$APP"
+status=0
+wait "$APP" || status=$?
+[ "$status" -eq 0 ] || fail "SIGTERM ended the program with status $status"
+[ "$(store_value MainWindowPosX),$(store_value MainWindowPosY)" = "50,50" ] || fail "position not stored on SIGTERM: $(cat "$STORE")"
+pass "SIGTERM stores the position and exits with status 0"
+echo "1..6 all passed"

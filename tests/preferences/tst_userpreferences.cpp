@@ -1,0 +1,190 @@
+#include "MyConstants.h"
+#include "PreferencesNode.h"
+#include "SystemZone.h"
+#include "TestEnv.h"
+#include "UserPreferences.h"
+
+#include <QTest>
+
+using namespace quillmark::hrl;
+using quillmark::utils::PreferencesNode;
+
+namespace {
+
+const QString MainClass = QStringLiteral("com.quillmark.hrl.HRL");
+
+// Sets TZ for one scope and puts the old value back.
+class ScopedTz final
+{
+public:
+    explicit ScopedTz(const QByteArray &value) : saved(qgetenv("TZ")), wasSet(qEnvironmentVariableIsSet("TZ"))
+    {
+        qputenv("TZ", value);
+    }
+    ~ScopedTz()
+    {
+        if (wasSet)
+            qputenv("TZ", saved);
+        else
+            qunsetenv("TZ");
+    }
+
+private:
+    QByteArray saved;
+    bool wasSet;
+};
+
+} // namespace
+
+class TestUserPreferences final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void freshStoreDefaults();
+    void defaultZoneList_data();
+    void defaultZoneList();
+    void localZoneRejectsNonZones();
+    void zoneListSplitting_data();
+    void zoneListSplitting();
+    void unparsableValuesReadAsDefaults();
+    void removePreferencesKeepsZonesAndWindowFlags();
+};
+
+void TestUserPreferences::freshStoreDefaults()
+{
+    TestEnv env;
+    const UserPreferences prefs(MainClass);
+    QCOMPARE(prefs.isVerticalLayout(), true);
+    QCOMPARE(prefs.isRoundFlags(), true);
+    QCOMPARE(prefs.isAlwaysOnTop(), true);
+    QCOMPARE(prefs.isDarkMode(), false);
+    QCOMPARE(prefs.isOnTaskBar(), false);
+    QCOMPARE(prefs.getTimeFontSize(), 18);
+    QCOMPARE(prefs.getDatePattern(MyConstants::DEFAULT_DATE_PATTERN), QStringLiteral("yyyy-MM-dd"));
+    QCOMPARE(prefs.getTimePattern(MyConstants::DEFAULT_TIME_PATTERN), QStringLiteral("h:mm a"));
+    // ctest runs this with TZ=America/New_York.
+    QCOMPARE(prefs.getTimeZones(),
+             QStringList({"America/New_York", "America/Los_Angeles", "Europe/London", "Australia/Sydney"}));
+}
+
+void TestUserPreferences::defaultZoneList_data()
+{
+    QTest::addColumn<QByteArray>("tz");
+    QTest::addColumn<QStringList>("zones");
+
+    QTest::newRow("New York: in preset 0, gets preset 1")
+        << QByteArray("America/New_York")
+        << QStringList{"America/New_York", "America/Los_Angeles", "Europe/London", "Australia/Sydney"};
+    QTest::newRow("Berlin: only in preset 2, gets preset 3")
+        << QByteArray("Europe/Berlin")
+        << QStringList{"Europe/Berlin", "America/New_York", "Europe/London", "Asia/Hong_Kong"};
+    QTest::newRow("Tokyo: in no preset, gets preset 0")
+        << QByteArray("Asia/Tokyo")
+        << QStringList{"Asia/Tokyo", "America/New_York", "Europe/London", "Australia/Sydney"};
+    QTest::newRow("London: twice")
+        << QByteArray("Europe/London")
+        << QStringList{"Europe/London", "America/Los_Angeles", "Europe/London", "Australia/Sydney"};
+    QTest::newRow("UTC") << QByteArray("UTC")
+                         << QStringList{"UTC", "America/New_York", "Europe/London", "Australia/Sydney"};
+    // TZ may name the zone with a leading ":" or as a file of the database.
+    QTest::newRow("leading colon")
+        << QByteArray(":Europe/Berlin")
+        << QStringList{"Europe/Berlin", "America/New_York", "Europe/London", "Asia/Hong_Kong"};
+    QTest::newRow("database path")
+        << QByteArray("/usr/share/zoneinfo/posix/Asia/Tokyo")
+        << QStringList{"Asia/Tokyo", "America/New_York", "Europe/London", "Australia/Sydney"};
+    QTest::newRow("alias") << QByteArray("US/Eastern")
+                           << QStringList{"US/Eastern", "America/New_York", "Europe/London", "Australia/Sydney"};
+}
+
+void TestUserPreferences::defaultZoneList()
+{
+    QFETCH(QByteArray, tz);
+    QFETCH(QStringList, zones);
+    TestEnv env;
+    const ScopedTz scoped(tz);
+    QCOMPARE(UserPreferences(MainClass).getTimeZones(), zones);
+}
+
+void TestUserPreferences::localZoneRejectsNonZones()
+{
+    QCOMPARE(SystemZone::idFromTz(QStringLiteral("No/Such_Zone")), QString());
+    QCOMPARE(SystemZone::idFromTz(QStringLiteral("/usr/share/zoneinfo/../../../etc/passwd")), QString());
+    QCOMPARE(SystemZone::idFromTz(QString()), QString());
+    const ScopedTz scoped("No/Such_Zone");
+    QVERIFY(!SystemZone::id().isEmpty());
+}
+
+void TestUserPreferences::zoneListSplitting_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QStringList>("ids");
+
+    QTest::newRow("trailing separator") << "Asia/Tokyo;" << QStringList{"Asia/Tokyo"};
+    QTest::newRow("empty text") << "" << QStringList{""};
+    QTest::newRow("several trailing") << "A;B;;;" << QStringList{"A", "B"};
+    QTest::newRow("empty parts inside stay") << ";A;;B" << QStringList{"", "A", "", "B"};
+    QTest::newRow("separators only") << ";;" << QStringList{};
+}
+
+void TestUserPreferences::zoneListSplitting()
+{
+    QFETCH(QString, stored);
+    QFETCH(QStringList, ids);
+    TestEnv env;
+    UserPreferences prefs(MainClass);
+    prefs.setTimeZones(stored);
+    QCOMPARE(prefs.getTimeZones(), ids);
+}
+
+void TestUserPreferences::unparsableValuesReadAsDefaults()
+{
+    TestEnv env;
+    PreferencesNode node(QStringLiteral("/com/quillmark/hrl/HRL"));
+    node.put(MyConstants::KEY_TIME_FONT_WIDTH, QStringLiteral("18pt"));
+    node.put(MyConstants::KEY_VERTICAL_LAYOUT, QStringLiteral("no"));
+    node.put(MyConstants::KEY_ON_TASKBAR, QStringLiteral("1"));
+    node.put(MyConstants::KEY_DARK_MODE, QStringLiteral("TRUE"));
+    node.put(MyConstants::KEY_ALWAYS_ON_TOP, QStringLiteral("fAlSe"));
+
+    const UserPreferences prefs(MainClass);
+    QCOMPARE(prefs.getTimeFontSize(), 18);
+    QCOMPARE(prefs.isVerticalLayout(), true);
+    QCOMPARE(prefs.isOnTaskBar(), false);
+    // Letter case does not matter for a boolean that parses.
+    QCOMPARE(prefs.isDarkMode(), true);
+    QCOMPARE(prefs.isAlwaysOnTop(), false);
+    node.put(MyConstants::KEY_TIME_FONT_WIDTH, QStringLiteral("99999999999"));
+    QCOMPARE(prefs.getTimeFontSize(), 18);
+}
+
+void TestUserPreferences::removePreferencesKeepsZonesAndWindowFlags()
+{
+    TestEnv env;
+    UserPreferences prefs(MainClass);
+    prefs.setDatePattern(QStringLiteral("d.M.yy"));
+    prefs.setTimePattern(QStringLiteral("HH:mm"));
+    prefs.setTimeFontSize(40);
+    prefs.setVerticalLayout(false);
+    prefs.setRoundFlags(false);
+    prefs.setTimeZones(QStringLiteral("Asia/Tokyo"));
+    prefs.setAlwaysOnTop(false);
+    prefs.setDarkMode(true);
+    prefs.setOnTaskBar(true);
+
+    prefs.removePreferences();
+
+    QCOMPARE(prefs.getDatePattern(QStringLiteral("default")), QStringLiteral("default"));
+    QCOMPARE(prefs.getTimePattern(QStringLiteral("default")), QStringLiteral("default"));
+    QCOMPARE(prefs.getTimeFontSize(), 18);
+    QCOMPARE(prefs.isVerticalLayout(), true);
+    QCOMPARE(prefs.isRoundFlags(), true);
+    QCOMPARE(prefs.getTimeZones(), QStringList{"Asia/Tokyo"});
+    QCOMPARE(prefs.isAlwaysOnTop(), false);
+    QCOMPARE(prefs.isDarkMode(), true);
+    QCOMPARE(prefs.isOnTaskBar(), true);
+}
+
+QTEST_MAIN(TestUserPreferences)
+#include "tst_userpreferences.moc"

@@ -1,0 +1,185 @@
+#include "Clock.h"
+#include "ColorRoles.h"
+#include "DateFormatter.h"
+#include "IconLabel.h"
+#include "ResourceBundle.h"
+#include "TestEnv.h"
+#include "TimeZoneObject.h"
+#include "UserPreferences.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+
+using namespace quillmark::hrl;
+using quillmark::utils::ResourceBundle;
+
+namespace {
+QDateTime utc(int y, int mo, int d, int h, int mi, int s = 0)
+{
+    return QDateTime(QDate(y, mo, d), QTime(h, mi, s), Qt::UTC);
+}
+
+QColor textColor(const QLabel *label)
+{
+    return label->palette().color(QPalette::WindowText);
+}
+} // namespace
+
+// The tests run with TZ=America/New_York and an English locale.
+class TestTimeZoneObject : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestEnv> env;
+    std::unique_ptr<UserPreferences> prefs;
+    ResourceBundle labels;
+
+private Q_SLOTS:
+    void init()
+    {
+        env = std::make_unique<TestEnv>();
+        prefs = std::make_unique<UserPreferences>(QStringLiteral("com.quillmark.hrl.HRL"));
+        labels = ResourceBundle::getBundle(QStringLiteral("com.quillmark.hrl.lang/Lang"), QStringLiteral("en_US"));
+        DateFormatter::setLocale(QStringLiteral("en_US"));
+    }
+
+    void cleanup()
+    {
+        Clock::reset();
+        prefs.reset();
+        env.reset();
+    }
+
+    void labelsOfOneClock()
+    {
+        const QDateTime july = utc(2026, 7, 15, 16, 5, 0);
+        Clock::setSource([=] { return july; });
+        TimeZoneObject ny(QStringLiteral("America/New_York"), july, prefs.get(), QString(), labels);
+        QCOMPARE(ny.getNameLbl()->text(), QStringLiteral("New York"));
+        QCOMPARE(ny.getTimeLbl()->text(), QStringLiteral("12:05 PM")); // daylight time on the clock...
+        QCOMPARE(ny.getTimeZoneLbl()->text(), QStringLiteral("UTC-05:00")); // ...standard offset below it
+        QCOMPARE(ny.getDateLbl()->text(), QStringLiteral("2026-07-15"));
+        QCOMPARE(ny.getTimeLbl()->font().pointSize(), 18);
+        QCOMPARE(ny.getDateLbl()->font().pointSize(), 14);
+        QCOMPARE(ny.getTimeZoneLbl()->font().pointSize(), 12);
+        QCOMPARE(textColor(ny.getTimeZoneLbl()), QColor(42, 126, 55));
+        QCOMPARE(ny.getTimeLbl()->accessibleDescription(), QStringLiteral("New York, time"));
+
+        TimeZoneObject kathmandu(QStringLiteral("Asia/Kathmandu"), july, prefs.get(), QString(), labels);
+        QCOMPARE(kathmandu.getTimeZoneLbl()->text(), QStringLiteral("UTC+05:45"));
+    }
+
+    void sizeWithoutAFlag()
+    {
+        const QDateTime now = utc(2026, 7, 15, 16, 5, 0);
+        TimeZoneObject zone(QStringLiteral("Europe/London"), now, prefs.get(), QString(), labels);
+        int widest = 0;
+        int heights = 0;
+        const QList<const QLabel *> all = {zone.getNameLbl(), zone.getTimeLbl(), zone.getTimeZoneLbl(), zone.getDateLbl()};
+        for (const QLabel *label : all) {
+            const QFontMetrics metrics(label->font());
+            widest = std::max(widest, metrics.horizontalAdvance(label->text()));
+            heights += metrics.boundingRect(label->text()).height();
+        }
+        QCOMPARE(zone.getObjectDimension(), QSize(widest + 20, heights));
+        QVERIFY(!zone.getNameLbl()->hasIcon());
+    }
+
+    void unknownZoneShowsOffsetZeroUnderItsName()
+    {
+        const QDateTime now = utc(2026, 7, 15, 16, 5, 0);
+        TimeZoneObject zone(QStringLiteral("Atlantis/Lost_City"), now, prefs.get(), QString(), labels);
+        QCOMPARE(zone.getNameLbl()->text(), QStringLiteral("Lost City"));
+        QCOMPARE(zone.getTimeLbl()->text(), QStringLiteral("4:05 PM"));
+        QCOMPARE(zone.getTimeZoneLbl()->text(), QStringLiteral("UTC+00:00"));
+    }
+
+    void dateColourFollowsTheCalendarDay()
+    {
+        // 21:30 in New York is already tomorrow in Tokyo and still today in Honolulu.
+        const QDateTime evening = utc(2026, 7, 16, 1, 30, 0);
+        Clock::setSource([=] { return evening; });
+        TimeZoneObject tokyo(QStringLiteral("Asia/Tokyo"), evening, prefs.get(), QString(), labels);
+        TimeZoneObject honolulu(QStringLiteral("Pacific/Honolulu"), evening, prefs.get(), QString(), labels);
+        TimeZoneObject chicago(QStringLiteral("America/Chicago"), evening, prefs.get(), QString(), labels);
+        QCOMPARE(textColor(tokyo.getDateLbl()), QColor(112, 13, 114));
+        QCOMPARE(textColor(chicago.getDateLbl()), QColor(Qt::black));
+
+        // 20:30 in Honolulu on the 15th while New York is past midnight.
+        const QDateTime late = utc(2026, 7, 16, 6, 30, 0);
+        Clock::setSource([=] { return late; });
+        honolulu.updateDateTime(late);
+        QCOMPARE(textColor(honolulu.getDateLbl()), QColor(212, 43, 50));
+
+        prefs->setDarkMode(true);
+        Clock::setSource([=] { return evening; });
+        tokyo.updateDateTime(evening);
+        chicago.updateDateTime(evening);
+        QCOMPARE(textColor(tokyo.getDateLbl()), quillmark::utils::ColorRoles::darkModeNextDay());
+        QCOMPARE(textColor(chicago.getDateLbl()), QColor(Qt::white));
+    }
+
+    void changedPatternShowsAtTheNextUpdate()
+    {
+        const QDateTime now = utc(2026, 12, 8, 14, 3, 7);
+        TimeZoneObject zone(QStringLiteral("Europe/Berlin"), now, prefs.get(), QString(), labels);
+        QCOMPARE(zone.getTimeLbl()->text(), QStringLiteral("3:03 PM"));
+        prefs->setTimePattern(QStringLiteral("HH:mm:ss"));
+        prefs->setDatePattern(QStringLiteral("EEEE MMMM d, yyyy"));
+        zone.updateDateTime(now.addSecs(1));
+        QCOMPARE(zone.getTimeLbl()->text(), QStringLiteral("15:03:08"));
+        QCOMPARE(zone.getDateLbl()->text(), QStringLiteral("Tuesday December 8, 2026"));
+    }
+
+    void unusableStoredValuesFallBack()
+    {
+        const QDateTime now = utc(2026, 12, 8, 14, 3, 7);
+        prefs->setTimePattern(QStringLiteral("HH:mm 'unclosed"));
+        prefs->setDatePattern(QStringLiteral("yyyy-MM-dd jj"));
+        prefs->setTimeFontSize(4);
+        TimeZoneObject zone(QStringLiteral("UTC"), now, prefs.get(), QString(), labels);
+        QCOMPARE(zone.getTimeLbl()->text(), QStringLiteral("2:03 PM"));
+        QCOMPARE(zone.getDateLbl()->text(), QStringLiteral("2026-12-08"));
+        QCOMPARE(zone.getTimeLbl()->font().pointSize(), 18);
+        QCOMPARE(TimeZoneObject::usableTimeFontSize(7), 7);
+        QCOMPARE(TimeZoneObject::usableTimeFontSize(6), 18);
+        QCOMPARE(TimeZoneObject::usableTimeFontSize(201), 18);
+    }
+
+    void flagsFollowTheStyle()
+    {
+        const QDateTime now = utc(2026, 12, 8, 14, 3, 7);
+        // India has both styles; Åland (AX) only a rectangular one.
+        TimeZoneObject india(QStringLiteral("Asia/Kolkata"), now, prefs.get(), QStringLiteral("flag-in.png"), labels);
+        QVERIFY(india.getNameLbl()->hasIcon());
+        QVERIFY(india.currentFlagsSetting());
+        QCOMPARE(india.getObjectDimension().height() > 16, true);
+
+        TimeZoneObject aland(QStringLiteral("Europe/Mariehamn"), now, prefs.get(), QStringLiteral("flag-ax.png"), labels);
+        QVERIFY(!aland.getNameLbl()->hasIcon()); // no round image: no flag, no error
+
+        prefs->setRoundFlags(false);
+        india.updateDateTime(now);
+        aland.updateDateTime(now);
+        QVERIFY(!india.currentFlagsSetting());
+        QVERIFY(aland.getNameLbl()->hasIcon());
+
+        // Back to round: Åland keeps its rectangular flag and tries again at every update.
+        prefs->setRoundFlags(true);
+        aland.updateDateTime(now);
+        aland.updateDateTime(now);
+        QVERIFY(aland.getNameLbl()->hasIcon());
+        QVERIFY(!aland.currentFlagsSetting());
+        india.updateDateTime(now);
+        QVERIFY(india.currentFlagsSetting());
+
+        // A code with no image in either style.
+        TimeZoneObject juba(QStringLiteral("Africa/Juba"), now, prefs.get(), QStringLiteral("flag-ss.png"), labels);
+        QVERIFY(!juba.getNameLbl()->hasIcon());
+        QCOMPARE(juba.getObjectDimension().width() < india.getObjectDimension().width() + 40, true);
+    }
+};
+
+QTEST_MAIN(TestTimeZoneObject)
+#include "tst_timezoneobject.moc"
