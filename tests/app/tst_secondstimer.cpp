@@ -28,7 +28,7 @@ private Q_SLOTS:
         QList<qint64> lateness;
         bool onGuiThread = true;
         SecondsTimer timer([&] {
-            onGuiThread = onGuiThread && QThread::currentThread() == qApp->thread();
+            onGuiThread = onGuiThread && QThread::currentThread() == QCoreApplication::instance()->thread();
             lateness << QDateTime::currentMSecsSinceEpoch() % 1000;
         });
         timer.start();
