@@ -3,6 +3,7 @@
 #include "SystemZone.h"
 
 #include <QByteArrayList>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 
@@ -28,8 +29,19 @@ QString ZoneDatabase::localZoneId()
 
 QTimeZone ZoneDatabase::localZone()
 {
-    const QTimeZone tz(localZoneId().toUtf8());
-    return tz.isValid() ? tz : QTimeZone::systemTimeZone();
+    // Every clock asks once a second; looking the zone up again every few seconds
+    // still follows a change of the computer's zone.
+    struct Cached {
+        QTimeZone zone;
+        QDeadlineTimer fresh;
+    };
+    thread_local Cached cached{QTimeZone(), QDeadlineTimer(0)};
+    if (cached.fresh.hasExpired()) {
+        const QTimeZone tz(localZoneId().toUtf8());
+        cached.zone = tz.isValid() ? tz : QTimeZone::systemTimeZone();
+        cached.fresh.setRemainingTime(5000);
+    }
+    return cached.zone;
 }
 
 QStringList ZoneDatabase::readZoneIdsFromZi(const QString &path)
