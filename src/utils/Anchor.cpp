@@ -1,6 +1,7 @@
 #include "Anchor.h"
 
 #include <QFile>
+#include <QHash>
 #include <QIcon>
 
 namespace quillmark::utils {
@@ -17,9 +18,16 @@ bool Anchor::exists(const QString &relative)
 
 QIcon Anchor::icon(const QString &relative)
 {
-    if (!exists(relative))
-        return {};
-    return QIcon(resourcePath(relative));
+    // One icon per image: copies share their pixmaps, so rebuilding the window
+    // does not fill the pixmap cache with copies of the same flags.
+    static QHash<QString, QIcon> icons;
+    if (const auto it = icons.constFind(relative); it != icons.constEnd())
+        return it.value();
+    QIcon icon;
+    if (exists(relative))
+        icon = QIcon(resourcePath(relative));
+    icons.insert(relative, icon);
+    return icon;
 }
 
 } // namespace quillmark::utils
