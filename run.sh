@@ -9,11 +9,11 @@ packages=("${HRL_BUILD_PACKAGES[@]}")
 [ -z "${DISPLAY:-}" ] && packages+=("${HRL_DISPLAY_PACKAGES[@]}")
 hrl_install_packages "${packages[@]}"
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHRL_BUILD_TESTS=OFF >/dev/null
-cmake --build build --target horalia
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHRL_BUILD_TESTS=OFF >/dev/null
+cmake --build build-release --target horalia
 
 if [ -n "${DISPLAY:-}" ]; then
-    exec ./build/src/app/horalia
+    exec ./build-release/src/app/horalia
 fi
 
 display=":$((90 + RANDOM % 9))"
@@ -24,7 +24,7 @@ sleep 1
 DISPLAY="$display" openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
 sleep 0.5
-DISPLAY="$display" ./build/src/app/horalia &
+DISPLAY="$display" ./build-release/src/app/horalia &
 app=$!
 sleep "${HRL_RUN_SECONDS:-4}"
 DISPLAY="$display" import -window root shot.png

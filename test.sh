@@ -7,11 +7,11 @@ source tools/deps.sh
 hrl_install_packages "${HRL_BUILD_PACKAGES[@]}" "${HRL_DISPLAY_PACKAGES[@]}" strace
 
 jobs=$(nproc)
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug -DHRL_BUILD_TESTS=ON >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DHRL_SANITIZE=ON >/dev/null
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DHRL_SANITIZE=ON -DHRL_BUILD_TESTS=ON >/dev/null
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-asan --output-on-failure -j "$jobs" -L unit

@@ -5,10 +5,14 @@
 #include "CountryCodes.h"
 #include "DateFormatter.h"
 #include "FontUtils.h"
+#include "FrameDragListener.h"
 #include "LayoutUtils.h"
 #include "LineBorderPanel.h"
 #include "Logger.h"
+#include "MessageBox.h"
 #include "MigLayout.h"
+#include "MyConstants.h"
+#include "MyMenuItem.h"
 #include "SecondsTimer.h"
 #include "SystemProperties.h"
 #include "SystemUtils.h"
@@ -23,6 +27,10 @@
 #include <QLocale>
 #include <QMenu>
 #include <QStyleFactory>
+#include <QSystemTrayIcon>
+#include <QTimer>
+
+#include <cstdio>
 
 namespace quillmark::hrl {
 
@@ -49,6 +57,25 @@ void setBackground(QWidget *widget, const QColor &color)
 QString iconName()
 {
     return HRL::WHO_AM_I.toLower().trimmed();
+}
+
+const QString ExitCmd = QStringLiteral("Exit");
+const QString ResetViewCmd = QStringLiteral("ResetView");
+const QString AboutCmd = QStringLiteral("About");
+
+// A plain line on standard output, not a trace line; one write, so it never interleaves.
+void printLine(const QString &text)
+{
+    const QByteArray bytes = (text + u'\n').toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    std::fflush(stdout);
+}
+
+// Menu texts are literal: an "&" of a translation is no mnemonic.
+QString menuText(const QString &text)
+{
+    QString escaped = text;
+    return escaped.replace(u'&', QStringLiteral("&&"));
 }
 
 } // namespace
@@ -87,9 +114,12 @@ HRL::HRL()
     utils::UiDefaults::put(QStringLiteral("swing.boldMetal"), false);
 
     new utils::MigLayout(QStringLiteral("insets 4"), QString(), QString(), this);
+    frameDragListener = new FrameDragListener(this);
+    frameDragListener->listenTo(this);
 
     addPopup();
     createLayout();
+    attachPopup(this);
     applyOrientation();
 
     Qt::WindowFlags flags = Qt::FramelessWindowHint;
@@ -97,6 +127,13 @@ HRL::HRL()
     if (uP.isAlwaysOnTop())
         flags |= Qt::WindowStaysOnTopHint;
     setWindowFlags(flags);
+
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        createSystemTray();
+    } else {
+        printLine(QStringLiteral("SystemTray is not supported"));
+        deferErrorBox(QStringLiteral("popup.error.systemtrayisnotsupported"));
+    }
 
     terminationWatcher = new TerminationWatcher(
         [this] {
@@ -114,6 +151,10 @@ HRL::~HRL()
 {
     if (secondsTimer)
         secondsTimer->cancel();
+    // The icon refers to its menu until it is gone.
+    delete trayIcon;
+    trayIcon = nullptr;
+    trayMenu.reset();
     // The labels go with their panels; the clock objects must not outlive them.
     delete clockArea;
     timeZones_AL.clear();
@@ -173,9 +214,164 @@ void HRL::closeEvent(QCloseEvent *event)
 
 void HRL::addPopup()
 {
-    // The menus and their commands are built with the tray; until then the window has none.
-    delete shortPopup;
-    shortPopup = nullptr;
+    // The old menu may be the one whose item is running this rebuild.
+    if (shortPopup) {
+        shortPopup->hide();
+        shortPopup->deleteLater();
+    }
+    shortPopup = new QMenu(this);
+    const utils::ActionListener listener = [this](const utils::ActionEvent &event) {
+        actionPerformed(event.actionCommand);
+    };
+    const auto item = [&](const char *key, const QString &imagePath, const QString &command) {
+        return utils::MyMenuItem::createMenuItemWithIcon(labels.getString(QString::fromLatin1(key)), imagePath,
+                                                         listener, command, true, 0, 0, shortPopup);
+    };
+    QAction *timeZones = item("menu.timezones", QStringLiteral("images/16/accessories-clock-3.png"),
+                              MyConstants::TimeZonesCmd);
+    QAction *settings = item("menu.settings", QStringLiteral("images/16/preferences.png"), MyConstants::SettingsCmd);
+    QAction *about = item("menu.about", QStringLiteral("images/16/") + iconName() + QStringLiteral(".png"), AboutCmd);
+    // No image: a blank icon keeps its text in line with the others.
+    QAction *resetGui = item("menu.resetgui", QString(), ResetViewCmd);
+    QAction *exit = item("menu.exit", QStringLiteral("images/16/exit.gif"), ExitCmd);
+
+    const bool dark = uP.isDarkMode();
+    shortPopup->addAction(timeZones);
+    shortPopup->addAction(settings);
+    if (!dark)
+        shortPopup->addSeparator();
+    shortPopup->addAction(about);
+    if (!dark)
+        shortPopup->addSeparator();
+    shortPopup->addAction(resetGui);
+    if (!dark)
+        shortPopup->addSeparator();
+    shortPopup->addAction(exit);
+
+    if (dark) {
+        // Styles paint menus from palette roles of their own choosing (Fusion lightens the base,
+        // native styles ignore the palette); a style sheet gives every style the same colours.
+        // Its border and padding stand in for the frame the style sheet takes away.
+        const QPalette palette = shortPopup->palette();
+        shortPopup->setStyleSheet(
+            QStringLiteral("QMenu { background-color: %1; color: %2; border: 1px solid %3; padding: 1px 5px; }"
+                           "QMenu::item:selected { background-color: %4; color: %5; }")
+                .arg(ColorRoles::darkModeMenu().name(), ColorRoles::darkModeMenuText().name(),
+                     ColorRoles::darkModeMenu().darker(160).name(), palette.color(QPalette::Highlight).name(),
+                     palette.color(QPalette::HighlightedText).name()));
+    }
+    shortPopup->setLayoutDirection(QLocale::system().textDirection());
+}
+
+void HRL::attachPopup(QWidget *widget)
+{
+    widget->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(widget, &QWidget::customContextMenuRequested, this, [this, widget](const QPoint &position) {
+        if (shortPopup)
+            shortPopup->popup(widget->mapToGlobal(position));
+    });
+}
+
+void HRL::createSystemTray()
+{
+    trayMenu = std::make_unique<QMenu>();
+    const auto item = [this](const char *key, auto run) {
+        QAction *action = trayMenu->addAction(menuText(labels.getString(QString::fromLatin1(key))));
+        connect(action, &QAction::triggered, this, run);
+    };
+    // The same commands as the pop-up menu's, but Settings leaves the dialog's dark-mode flag alone.
+    item("menu.timezones", [this] { actionPerformed(MyConstants::TimeZonesCmd); });
+    item("menu.settings", [this] { showSettings(false); });
+    trayMenu->addSeparator();
+    item("menu.about", [this] { actionPerformed(AboutCmd); });
+    trayMenu->addSeparator();
+    item("menu.resetgui", [this] { actionPerformed(ResetViewCmd); });
+    trayMenu->addSeparator();
+    item("menu.exit", [this] { actionPerformed(ExitCmd); });
+
+    const QString name = labels.getString(QStringLiteral("hrl.name"));
+    trayIcon = new QSystemTrayIcon(utils::Anchor::icon(QStringLiteral("images/16/") + iconName() + QStringLiteral(".png")),
+                                   this);
+    trayIcon->setToolTip(name);
+    trayIcon->setContextMenu(trayMenu.get());
+    connect(trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason != QSystemTrayIcon::Trigger && reason != QSystemTrayIcon::DoubleClick)
+            return;
+        QMetaObject::invokeMethod(this, [this] { bringToFront(); }, Qt::QueuedConnection);
+    });
+    trayIcon->show();
+    if (trayIcon->icon().isNull() || !trayIcon->isVisible()) {
+        printLine(QStringLiteral("TrayIcon could not be added."));
+        deferErrorBox(QStringLiteral("popup.error.trayiconcouldnotbeadded"));
+    }
+}
+
+void HRL::deferErrorBox(const QString &textKey)
+{
+    QTimer::singleShot(0, this, [this, textKey] {
+        utils::MessageBox::error(nullptr, labels.getString(textKey), labels.getString(QStringLiteral("popup.error")));
+    });
+}
+
+void HRL::bringToFront()
+{
+    raise();
+    activateWindow();
+}
+
+void HRL::actionPerformed(const QString &command)
+{
+    if (command == MyConstants::TimeZonesCmd) {
+        showTimeZoneDialog();
+    } else if (command == MyConstants::SettingsCmd) {
+        showSettings(true);
+    } else if (command == ExitCmd) {
+        saveWindowSettings();
+        dismiss();
+    } else if (command == ResetViewCmd) {
+        removePreferences();
+        resetView(true);
+    } else if (command == AboutCmd) {
+        showAbout();
+    }
+}
+
+void HRL::showTimeZoneDialog()
+{
+    // The time zone dialog opens here, modal; when it reports changed data the view is rebuilt.
+}
+
+void HRL::showSettings(bool passDarkMode)
+{
+    // The settings dialog opens here, modal, told the dark-mode flag unless the tray opened it;
+    // when it reports changed data the view is rebuilt.
+    Q_UNUSED(passDarkMode)
+}
+
+void HRL::showAbout()
+{
+    using utils::UiDefaults;
+    const QString optionPaneBackground = QStringLiteral("OptionPane.background");
+    const QString panelBackground = QStringLiteral("Panel.background");
+    const QString labelForeground = QStringLiteral("Label.foreground");
+    const QVariant savedOptionPane = UiDefaults::get(optionPaneBackground);
+    const QVariant savedPanel = UiDefaults::get(panelBackground);
+    const QVariant savedLabel = UiDefaults::get(labelForeground);
+    const bool dark = uP.isDarkMode();
+    if (dark) {
+        UiDefaults::put(optionPaneBackground, ColorRoles::darkModeMenu());
+        UiDefaults::put(panelBackground, ColorRoles::darkModeMenu());
+        UiDefaults::put(labelForeground, ColorRoles::darkModeDialogText());
+    }
+
+    // The about box is built and shown here. It takes its colours from the defaults above while
+    // it is built and, not being modal, returns at once, so they can be put back right after.
+
+    if (dark) {
+        UiDefaults::put(optionPaneBackground, savedOptionPane);
+        UiDefaults::put(panelBackground, savedPanel);
+        UiDefaults::put(labelForeground, savedLabel);
+    }
 }
 
 void HRL::applyOrientation()
@@ -210,6 +406,8 @@ QWidget *HRL::createClockArea()
 {
     auto *area = new QWidget(this);
     new utils::MigLayout(QStringLiteral("insets 4"), QString(), QString(), area);
+    attachPopup(area);
+    frameDragListener->listenTo(area);
     if (uP.isDarkMode()) {
         setBackground(this, ColorRoles::darkModeWindow());
         setBackground(area, ColorRoles::darkModeBackground());
@@ -262,6 +460,8 @@ QWidget *HRL::createClockPanel(TimeZoneObject *zone)
     // The wider inset stands on the leading side.
     new utils::MigLayout(ltr ? QStringLiteral("insets 4 6 4 4") : QStringLiteral("insets 4 4 4 6"), QString(), QString(),
                          panel);
+    attachPopup(panel);
+    frameDragListener->listenTo(panel);
     if (uP.isDarkMode())
         setBackground(panel, ColorRoles::darkModeBackground());
     auto *layout = static_cast<utils::MigLayout *>(panel->layout());

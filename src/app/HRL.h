@@ -12,9 +12,11 @@
 
 class QLocale;
 class QMenu;
+class QSystemTrayIcon;
 
 namespace quillmark::hrl {
 
+class FrameDragListener;
 class SecondsTimer;
 class TerminationWatcher;
 class TimeZoneObject;
@@ -45,11 +47,19 @@ public:
     void saveWindowSettings();
     // Rebuilds the content from the preferences; true puts the window back at its stored position.
     void resetView(bool restorePosition);
+    // Runs the command of a menu item: "TimeZones", "Settings", "Exit", "ResetView" or "About";
+    // any other does nothing.
+    void actionPerformed(const QString &command);
+    // Moves the window and remembers the position as the one to store.
+    void placeAt(const QPoint &position);
 
     utils::GuiPreferences &getGuiPreferences() { return gP; }
     UserPreferences &getUserPreferences() { return uP; }
     const utils::ResourceBundle &getLabels() const { return labels; }
     QMenu *getShortPopup() const { return shortPopup; }
+    // Null where the desktop has no tray.
+    QSystemTrayIcon *getTrayIcon() const { return trayIcon; }
+    FrameDragListener *getFrameDragListener() const { return frameDragListener; }
     QWidget *getClockArea() const { return clockArea; }
     const std::vector<std::unique_ptr<TimeZoneObject>> &getTimeZoneObjects() const { return timeZones_AL; }
     // The size computed from the clocks before the window is packed.
@@ -65,6 +75,15 @@ protected:
 
 private:
     void addPopup();
+    void createSystemTray();
+    // Opens the pop-up menu from a right click on this widget.
+    void attachPopup(QWidget *widget);
+    void bringToFront();
+    void showTimeZoneDialog();
+    void showSettings(bool passDarkMode);
+    void showAbout();
+    // An error box with no parent, once the event loop runs, so the start is not held up.
+    void deferErrorBox(const QString &textKey);
     void createLayout();
     void createHorizontalLayout();
     void createVerticalLayout();
@@ -72,7 +91,6 @@ private:
     QWidget *createClockPanel(TimeZoneObject *zone);
     void createTimeZoneObjects();
     void applyOrientation();
-    void placeAt(const QPoint &position);
     void tick();
 
     std::unique_ptr<SecondsTimer> secondsTimer;
@@ -80,6 +98,10 @@ private:
     utils::GuiPreferences gP;
     UserPreferences uP;
     QMenu *shortPopup = nullptr;
+    FrameDragListener *frameDragListener = nullptr;
+    // The tray menu has no parent: it stays usable while the window is disabled.
+    std::unique_ptr<QMenu> trayMenu;
+    QSystemTrayIcon *trayIcon = nullptr;
     utils::ResourceBundle labels;
 
     QWidget *clockArea = nullptr;

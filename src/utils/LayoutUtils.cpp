@@ -26,6 +26,8 @@ void addRow(QWidget *panel, QWidget *title, const QString &separatorConstraint)
     auto *line = new QFrame(panel);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
+    // The rule shows even where the title is the widest thing in its column.
+    line->setMinimumWidth(12);
     layout->addWidget(title, TitleConstraint);
     layout->addWidget(line, separatorConstraint);
 }

@@ -2,6 +2,7 @@
 # The real program on a real X server: where it opens, how it is decorated, what it shows.
 source "$(dirname "$0")/lib.sh"
 start_display
+start_tray
 
 write_store "TimeZones=Asia/Tokyo;Europe/Paris;Africa/Juba" "TimePattern=HH:mm:ss"
 start_app

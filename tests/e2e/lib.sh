@@ -57,12 +57,32 @@ store_value() {
     sed -n "s/^quillmark\\\\hrl\\\\HRL\\\\$1=//p" "$STORE" | tr -d '\r"'
 }
 
+# windows_named title : our mapped windows with exactly that title.
+windows_named() {
+    local w
+    for w in $(xdotool search --onlyvisible --pid "$APP" 2>/dev/null); do
+        [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$1" ] && echo "$w"
+    done
+    return 0
+}
+
+# The main window: the one of our windows that the window manager manages under the program's
+# name (the tray icon and the menus carry the name too, but are not managed).
+main_window() {
+    local w
+    for w in $(windows_named Horalia); do
+        xprop -id "$w" WM_STATE 2>/dev/null | grep -q '^WM_STATE(WM_STATE)' && { echo "$w"; return 0; }
+    done
+    return 0
+}
+
 start_app() {
     "$HRL_BIN" >"$WORK/app.log" 2>&1 &
     APP=$!
     PIDS+=($APP)
+    WIN=
     for _ in $(seq 100); do
-        WIN=$(xdotool search --sync --onlyvisible --pid "$APP" 2>/dev/null | head -1 || true)
+        WIN=$(main_window)
         [ -n "$WIN" ] && break
         sleep 0.1
     done
@@ -70,8 +90,73 @@ start_app() {
     sleep 0.5
 }
 
+# wait_app_exit : waits (at most 10 s) for the program to end and sets STATUS to its exit status.
+wait_app_exit() {
+    for _ in $(seq 100); do kill -0 "$APP" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$APP" 2>/dev/null && fail "the program did not end"
+    STATUS=0
+    wait "$APP" || STATUS=$?
+}
+
+parent_of() {
+    xwininfo -id "$1" -tree 2>/dev/null | sed -n 's/^ *Parent window id: \(0x[0-9a-f]*\).*/\1/p'
+}
+
+# tray_icon : our window docked in the tray host (trayer), or nothing.
+tray_icon() {
+    local w p
+    for w in $(xdotool search --onlyvisible --pid "$APP" 2>/dev/null); do
+        p=$w
+        while p=$(parent_of "$p") && [ -n "$p" ] && [ "$p" != "0x0" ]; do
+            xprop -id "$p" WM_CLASS 2>/dev/null | grep -q '"trayer"' && { echo "$w"; return 0; }
+        done
+    done
+    return 0
+}
+
+# popup_menu_now : a menu of ours that is mapped now (an unmanaged window outside the tray), or nothing.
+popup_menu_now() {
+    local w icon
+    icon=$(tray_icon)
+    for w in $(xdotool search --onlyvisible --pid "$APP" 2>/dev/null); do
+        [ "$w" = "$icon" ] && continue
+        xwininfo -id "$w" 2>/dev/null | grep -q 'Override Redirect State: yes' && { echo "$w"; return 0; }
+    done
+    return 0
+}
+
+# popup_menu : waits (at most 3 s) for a menu of ours to map and prints its window id.
+popup_menu() {
+    local w
+    for _ in $(seq 30); do
+        w=$(popup_menu_now)
+        [ -n "$w" ] && { echo "$w"; return 0; }
+        sleep 0.1
+    done
+    return 0
+}
+
+# geometry_of id : "x y w h" of any window on the root window.
+geometry_of() {
+    xwininfo -id "$1" 2>/dev/null | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width:/{w=$2} /Height:/{h=$2} END{print x, y, w, h}'
+}
+
+# shot_of id file : the pixels of any window.
+shot_of() {
+    import -window root -crop "$(geometry_of "$1" | awk '{print $3 "x" $4 "+" $1 "+" $2}')" +repage "$2"
+}
+
+# close_menu : Escape, then waits until no menu of ours is mapped, and a little longer: a right
+# press within about 0.3 s of closing a menu is lost here (any Qt program under this server and
+# window manager), so the next click must not come at once.
+close_menu() {
+    xdotool key Escape
+    for _ in $(seq 30); do [ -z "$(popup_menu_now)" ] && { sleep 0.5; return 0; }; sleep 0.1; done
+    fail "the menu stayed open"
+}
+
 window_geometry() {  # prints "x y w h" of the window's outer frame on the root window
-    xwininfo -id "$WIN" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width:/{w=$2} /Height:/{h=$2} END{print x, y, w, h}'
+    geometry_of "$WIN"
 }
 
 window_shot() {  # window_shot file : the window's pixels

@@ -1,0 +1,128 @@
+#!/usr/bin/env bash
+# The pop-up and tray menus, dragging and the remembered position, with a real tray host and pointer.
+source "$(dirname "$0")/lib.sh"
+start_display
+start_tray
+SHOTS=${HRL_SHOT_DIR:-/tmp}
+
+write_store "TimeZones=Asia/Tokyo;Europe/Paris;Africa/Juba" "VerticalLayout=false"
+start_app
+grep -q "SystemTray is not supported" "$WORK/app.log" && fail "no tray seen although trayer runs"
+
+# --- the tray icon docks in trayer, and its menu opens on a right click
+ICON=
+for _ in $(seq 30); do ICON=$(tray_icon); [ -n "$ICON" ] && break; sleep 0.1; done
+[ -n "$ICON" ] || { xwininfo -root -tree; fail "no icon of ours in the tray"; }
+pass "the tray icon is docked in the tray host"
+read -r ix iy iw ih < <(geometry_of "$ICON")
+xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click 3
+MENU=$(popup_menu)
+[ -n "$MENU" ] || fail "no tray menu after a right click on the icon"
+read -r _ _ mw mh < <(geometry_of "$MENU")
+[ "$mh" -gt "$mw" ] || fail "the tray menu of $mw x $mh cannot hold five items"
+shot_of "$MENU" "$SHOTS/e2e_menus_tray.png"
+close_menu
+pass "the tray menu opens"
+
+# --- a click on the icon brings the window to the front
+active_window() { xprop -root _NET_ACTIVE_WINDOW | awk '{print $NF}'; }
+xmessage -geometry +40+40 "another window" &
+PIDS+=($!)
+for _ in $(seq 30); do [ "$(active_window)" != "$(printf 0x%x "$WIN")" ] && break; sleep 0.1; done
+[ "$(active_window)" != "$(printf 0x%x "$WIN")" ] || fail "the other window never took the focus"
+xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click 1
+for _ in $(seq 30); do [ "$(active_window)" = "$(printf 0x%x "$WIN")" ] && break; sleep 0.1; done
+[ "$(active_window)" = "$(printf 0x%x "$WIN")" ] || fail "the tray icon did not bring the window to the front"
+kill "${PIDS[-1]}"
+pass "activating the tray icon brings the window to the front"
+
+# --- a right click on a clock and one on the window's border open the pop-up menu
+read -r x y w h < <(window_geometry)
+xdotool mousemove $((x + w / 6)) $((y + h / 2)) click 3
+MENU=$(popup_menu)
+[ -n "$MENU" ] || fail "no menu after a right click on a clock"
+read -r mx my mw mh < <(geometry_of "$MENU")
+[ "$mx,$my" = "$((x + w / 6)),$((y + h / 2))" ] || fail "menu at $mx,$my, not at the pointer"
+import -window root -crop "$((mx + mw - x + 10))x$((my + mh - y + 10))+$x+$y" +repage "$SHOTS/e2e_menus_light.png"
+close_menu
+pass "a right click on a clock opens the menu at the pointer"
+xdotool mousemove $((x + 1)) $((y + 1)) click 3
+[ -n "$(popup_menu)" ] || fail "no menu after a right click on the border"
+close_menu
+pass "a right click on the border opens the menu"
+
+# --- a drag from (10, 20) inside the window to the screen point (500, 400)
+xdotool mousemove $((x + 10)) $((y + 20)) mousedown 1
+sleep 0.2
+xdotool mousemove 300 300
+sleep 0.2
+xdotool mousemove 500 400
+sleep 0.2
+xdotool mouseup 1
+sleep 0.5
+read -r x y w h < <(window_geometry)
+[ "$x,$y" = "490,380" ] || fail "dragged window at $x,$y, not 490,380"
+[ "$(store_value MainWindowPosX),$(store_value MainWindowPosY)" = "490,380" ] || fail "release did not store 490,380: $(cat "$STORE")"
+pass "the grabbed point stays under the pointer, and the release stores the position"
+
+# --- Exit from the pop-up menu (the last item)
+xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 3
+[ -n "$(popup_menu)" ] || fail "no menu for Exit"
+xdotool key Up Return
+wait_app_exit
+[ "$STATUS" -eq 0 ] || fail "Exit ended the program with status $STATUS"
+[ "$(store_value MainWindowPosX),$(store_value MainWindowPosY)" = "490,380" ] || fail "Exit lost the position: $(cat "$STORE")"
+pass "Exit ends with status 0 and keeps the position"
+
+# --- the next start opens where the window was left
+start_app
+read -r x y w h < <(window_geometry)
+[ "$x,$y" = "490,380" ] || fail "restarted at $x,$y, not 490,380"
+[ "$w" -gt "$h" ] || fail "the horizontal arrangement should be wider than tall ($w x $h)"
+pass "a restart opens at the stored position"
+
+# --- Reset View (the item before Exit): back to (50, 50), vertical, same zones
+xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 3
+[ -n "$(popup_menu)" ] || fail "no menu for Reset View"
+xdotool key Up Up Return
+sleep 1
+WIN=$(main_window)
+[ -n "$WIN" ] || fail "no window after Reset View"
+read -r x y w h < <(window_geometry)
+[ "$x,$y" = "50,50" ] || fail "after Reset View at $x,$y, not 50,50"
+[ "$h" -gt "$w" ] && [ "$h" -gt 150 ] || fail "after Reset View three clocks should stand in a column ($w x $h)"
+[ -z "$(store_value MainWindowPosX)" ] || fail "Reset View left a position in the store: $(cat "$STORE")"
+[ "$(store_value TimeZones)" = "Asia/Tokyo;Europe/Paris;Africa/Juba" ] || fail "Reset View changed the zones"
+window_shot "$SHOTS/e2e_menus_reset.png"
+pass "Reset View puts the window at (50, 50) in the vertical arrangement"
+
+# --- Exit from the tray menu stores the position too
+read -r ix iy iw ih < <(geometry_of "$(tray_icon)")
+xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click 3
+[ -n "$(popup_menu)" ] || fail "no tray menu for Exit"
+xdotool key Up Return
+wait_app_exit
+[ "$STATUS" -eq 0 ] || fail "Exit from the tray ended with status $STATUS"
+[ "$(store_value MainWindowPosX),$(store_value MainWindowPosY)" = "50,50" ] || fail "tray Exit did not store 50,50: $(cat "$STORE")"
+pass "Exit from the tray menu ends with status 0 and stores the position"
+
+# --- dark mode: the pop-up has the dark menu colour
+write_store "TimeZones=Asia/Tokyo;Europe/Paris" "VerticalLayout=false" "DarkMode=true"
+start_app
+read -r x y w h < <(window_geometry)
+xdotool mousemove $((x + w / 4)) $((y + h / 2)) click 3
+MENU=$(popup_menu)
+[ -n "$MENU" ] || fail "no menu in dark mode"
+read -r mx my mw mh < <(geometry_of "$MENU")
+import -window root -crop "$((mx + mw - x + 10))x$((my + mh - y + 10))+$x+$y" +repage "$SHOTS/e2e_menus_dark.png"
+shot_of "$MENU" "$WORK/dark_menu.png"
+colour=$(convert "$WORK/dark_menu.png" -format '%[pixel:p{'$((mw - 4))','$((mh / 2))'}]' info:)
+[ "$colour" = "srgb(47,79,79)" ] || fail "dark menu background is $colour"
+close_menu
+pass "the dark pop-up menu has the dark menu colour"
+xdotool mousemove $((x + w / 4)) $((y + h / 2)) click 3
+[ -n "$(popup_menu)" ] || fail "no menu for Exit in dark mode"
+xdotool key Up Return
+wait_app_exit
+[ "$STATUS" -eq 0 ] || fail "Exit in dark mode ended with status $STATUS"
+echo "1..11 all passed"

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Without a tray host: the program says so once, in a line and an error box, and carries on.
+source "$(dirname "$0")/lib.sh"
+start_display
+SHOTS=${HRL_SHOT_DIR:-/tmp}
+
+error_boxes() { windows_named Error; }
+
+write_store "TimeZones=Asia/Tokyo;Europe/Paris"
+start_app
+read -r x y w h < <(window_geometry)
+[ "$x,$y" = "50,50" ] || fail "window at $x,$y, not 50,50"
+pass "the window opens without a tray"
+
+BOX=
+for _ in $(seq 50); do BOX=$(error_boxes | head -1); [ -n "$BOX" ] && break; sleep 0.1; done
+[ -n "$BOX" ] || fail "no error box"
+sleep 0.5
+[ "$(error_boxes | wc -l)" -eq 1 ] || fail "more than one error box"
+[ "$(grep -c '^SystemTray is not supported$' "$WORK/app.log")" -eq 1 ] || fail "standard output: $(cat "$WORK/app.log")"
+shot_of "$BOX" "$SHOTS/e2e_notray_error.png"
+pass "one error box titled Error, one line on standard output"
+
+xdotool windowactivate --sync "$BOX" 2>/dev/null || true
+xdotool key Return
+for _ in $(seq 30); do [ -z "$(error_boxes)" ] && break; sleep 0.1; done
+[ -z "$(error_boxes)" ] || fail "the error box did not close"
+sleep 1
+[ -z "$(error_boxes)" ] || fail "a second error box came"
+pass "the box closes and does not come back"
+
+read -r x y w h < <(window_geometry)
+xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 3
+[ -n "$(popup_menu)" ] || fail "no menu without a tray"
+xdotool key Up Return
+wait_app_exit
+[ "$STATUS" -eq 0 ] || fail "Exit ended the program with status $STATUS"
+[ "$(store_value MainWindowPosX),$(store_value MainWindowPosY)" = "50,50" ] || fail "position not stored: $(cat "$STORE")"
+pass "the pop-up menu still works, and Exit ends with status 0"
+echo "1..4 all passed"
