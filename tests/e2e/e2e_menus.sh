@@ -67,11 +67,7 @@ read -r x y w h < <(window_geometry)
 pass "the grabbed point stays under the pointer, and the release stores the position"
 
 # --- Exit from the pop-up menu (the last item)
-xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 3
-[ -n "$(popup_menu)" ] || fail "no menu for Exit"
-xdotool key Up Return
-wait_app_exit
-[ "$STATUS" -eq 0 ] || fail "Exit ended the program with status $STATUS"
+exit_by_menu $((x + w / 2)) $((y + h / 2)) "pop-up menu"
 [ "$(store_value MainWindowPosX),$(store_value MainWindowPosY)" = "490,380" ] || fail "Exit lost the position: $(cat "$STORE")"
 pass "Exit ends with status 0 and keeps the position"
 
@@ -99,11 +95,7 @@ pass "Reset View puts the window at (50, 50) in the vertical arrangement"
 
 # --- Exit from the tray menu stores the position too
 read -r ix iy iw ih < <(geometry_of "$(tray_icon)")
-xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click 3
-[ -n "$(popup_menu)" ] || fail "no tray menu for Exit"
-xdotool key Up Return
-wait_app_exit
-[ "$STATUS" -eq 0 ] || fail "Exit from the tray ended with status $STATUS"
+exit_by_menu $((ix + iw / 2)) $((iy + ih / 2)) "tray menu"
 [ "$(store_value MainWindowPosX),$(store_value MainWindowPosY)" = "50,50" ] || fail "tray Exit did not store 50,50: $(cat "$STORE")"
 pass "Exit from the tray menu ends with status 0 and stores the position"
 
@@ -121,9 +113,5 @@ colour=$(convert "$WORK/dark_menu.png" -format '%[pixel:p{'$((mw - 4))','$((mh /
 [ "$colour" = "srgb(47,79,79)" ] || fail "dark menu background is $colour"
 close_menu
 pass "the dark pop-up menu has the dark menu colour"
-xdotool mousemove $((x + w / 4)) $((y + h / 2)) click 3
-[ -n "$(popup_menu)" ] || fail "no menu for Exit in dark mode"
-xdotool key Up Return
-wait_app_exit
-[ "$STATUS" -eq 0 ] || fail "Exit in dark mode ended with status $STATUS"
+exit_by_menu $((x + w / 4)) $((y + h / 2)) "dark pop-up menu"
 echo "1..11 all passed"

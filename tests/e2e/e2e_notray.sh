@@ -30,11 +30,7 @@ sleep 1
 pass "the box closes and does not come back"
 
 read -r x y w h < <(window_geometry)
-xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 3
-[ -n "$(popup_menu)" ] || fail "no menu without a tray"
-xdotool key Up Return
-wait_app_exit
-[ "$STATUS" -eq 0 ] || fail "Exit ended the program with status $STATUS"
+exit_by_menu $((x + w / 2)) $((y + h / 2)) "pop-up menu without a tray"
 [ "$(store_value MainWindowPosX),$(store_value MainWindowPosY)" = "50,50" ] || fail "position not stored: $(cat "$STORE")"
 pass "the pop-up menu still works, and Exit ends with status 0"
 echo "1..4 all passed"

@@ -98,6 +98,16 @@ wait_app_exit() {
     wait "$APP" || STATUS=$?
 }
 
+# exit_by_menu x y what : right click at (x, y), choose Exit, the last item of the menu
+# that opens there, and expect the program to end with status 0.
+exit_by_menu() {
+    xdotool mousemove "$1" "$2" click 3
+    [ -n "$(popup_menu)" ] || fail "no menu for Exit ($3)"
+    xdotool key Up Return
+    wait_app_exit
+    [ "$STATUS" -eq 0 ] || fail "Exit ($3) ended the program with status $STATUS"
+}
+
 parent_of() {
     xwininfo -id "$1" -tree 2>/dev/null | sed -n 's/^ *Parent window id: \(0x[0-9a-f]*\).*/\1/p'
 }
