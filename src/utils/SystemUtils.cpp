@@ -168,8 +168,17 @@ std::optional<QString> SystemUtils::getSystemUserName()
 
 void SystemUtils::loadHNAndCHNasProperties()
 {
-    SystemProperties::set(QStringLiteral("Quillmark.Program.Hostname"), getHostName());
-    SystemProperties::set(QStringLiteral("Quillmark.Program.Canonical.Hostname"), getCanonicalHostName());
+    const QString canonicalKey = QStringLiteral("Quillmark.Program.Canonical.Hostname");
+    const QString host = getHostName();
+    SystemProperties::set(QStringLiteral("Quillmark.Program.Hostname"), host);
+    // The canonical name may have to ask the network, and only the About box shows it:
+    // the start does not wait for it, the plain name stands in until the answer comes.
+    SystemProperties::set(canonicalKey, host);
+    // Made after the property table, so it is joined at exit before the table goes.
+    static std::jthread lookup;
+    if (lookup.joinable())
+        lookup.join();
+    lookup = std::jthread([canonicalKey] { SystemProperties::set(canonicalKey, getCanonicalHostName()); });
 }
 
 } // namespace quillmark::utils
