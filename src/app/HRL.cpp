@@ -20,9 +20,11 @@
 #include "TimeZoneObject.h"
 #include "Clock.h"
 #include "UiDefaults.h"
+#include "WindowStacking.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
@@ -90,6 +92,10 @@ HRL::HRL()
     isWindows = os.startsWith(u"windows");
 
     mySetLocale(QLocale::system());
+    utils::MessageBox::setButtonTexts(labels.getString(QStringLiteral("button.ok")),
+                                      labels.getString(QStringLiteral("button.yes")),
+                                      labels.getString(QStringLiteral("button.no")),
+                                      labels.getString(QStringLiteral("button.cancel")));
 
     if (!(isWindows && gP.getFontVariableWidthSize() == 12 && gP.getFontFixedWidthSize() == 12))
         utils::FontUtils::handleAdjustFontRemoveBold(gP.getFontVariableWidthSize());
@@ -334,6 +340,23 @@ void HRL::actionPerformed(const QString &command)
     } else if (command == AboutCmd) {
         showAbout();
     }
+}
+
+void HRL::runConfigurationDialog(QDialog *dialog)
+{
+    utils::WindowStacking::keepAbove(dialog, this);
+    setTrayCommandsEnabled(false);
+    dialog->exec();
+    setTrayCommandsEnabled(true);
+}
+
+void HRL::setTrayCommandsEnabled(bool enabled)
+{
+    if (!trayMenu)
+        return;
+    const QList<QAction *> actions = trayMenu->actions();
+    for (QAction *action : actions)
+        action->setEnabled(enabled);
 }
 
 void HRL::showTimeZoneDialog()

@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+class QDialog;
 class QLocale;
 class QMenu;
 class QSystemTrayIcon;
@@ -79,6 +80,10 @@ private:
     // Opens the pop-up menu from a right click on this widget.
     void attachPopup(QWidget *widget);
     void bringToFront();
+    // Shows a configuration dialog modally, above the window. While it is open the tray menu's
+    // commands do nothing, so no second dialog, Reset View or Exit cuts into unsaved edits.
+    void runConfigurationDialog(QDialog *dialog);
+    void setTrayCommandsEnabled(bool enabled);
     void showTimeZoneDialog();
     void showSettings(bool passDarkMode);
     void showAbout();

@@ -2,7 +2,9 @@
 
 #include "UiDefaults.h"
 
+#include <QAbstractButton>
 #include <QGridLayout>
+#include <QHash>
 #include <QMessageBox>
 #include <QPalette>
 #include <QPointer>
@@ -13,7 +15,13 @@ namespace quillmark::utils {
 namespace {
 QQueue<MessageBox::Answer> queuedAnswers;
 QList<MessageBox::Record> records;
+QHash<QMessageBox::StandardButton, QString> buttonTexts;
 } // namespace
+
+void MessageBox::setButtonTexts(const QString &ok, const QString &yes, const QString &no, const QString &cancel)
+{
+    buttonTexts = {{QMessageBox::Ok, ok}, {QMessageBox::Yes, yes}, {QMessageBox::No, no}, {QMessageBox::Cancel, cancel}};
+}
 
 void MessageBox::setNextAnswer(Answer answer)
 {
@@ -81,6 +89,11 @@ MessageBox::Answer MessageBox::show(Kind kind, QWidget *parent, const QString &t
             grid->addWidget(content, 0, 0, 1, grid->columnCount());
         break;
     }
+    for (auto it = buttonTexts.cbegin(); it != buttonTexts.cend(); ++it) {
+        if (QAbstractButton *button = box->button(it.key()); button && !it.value().isEmpty())
+            button->setText(it.value());
+    }
+    box->setWindowFlag(Qt::WindowStaysOnTopHint);
     box->setEscapeButton(kind == Question ? QMessageBox::No : (kind == OkCancel ? QMessageBox::Cancel : QMessageBox::Ok));
     const int result = box->exec();
     if (!box)

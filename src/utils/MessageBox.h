@@ -7,8 +7,10 @@ class QWidget;
 
 namespace quillmark::utils {
 
-// Message boxes coloured from UiDefaults. Tests queue answers with setNextAnswer():
-// a queued answer is returned at once without showing anything, and the box is recorded.
+// Message boxes coloured from UiDefaults, their buttons labelled in the program's language, and
+// standing above every window of ours (the main window may be always on top). Tests queue
+// answers with setNextAnswer(): a queued answer is returned at once without showing anything,
+// and the box is recorded.
 class MessageBox final
 {
 public:
@@ -29,6 +31,10 @@ public:
     static Answer question(QWidget *parent, const QString &text, const QString &title);
     // A panel of the caller's under OK and Cancel, without an icon.
     static Answer okCancel(QWidget *parent, QWidget *content, const QString &title);
+
+    // The texts of the four buttons, from the program's own texts; an empty text keeps Qt's.
+    // The buttons keep the platform's order, default and Escape button.
+    static void setButtonTexts(const QString &ok, const QString &yes, const QString &no, const QString &cancel);
 
     static void setNextAnswer(Answer answer);
     static QList<Record> takeRecords();

@@ -1,0 +1,18 @@
+#pragma once
+
+class QWidget;
+
+namespace quillmark::utils {
+
+// Where a window of ours stays on top of others, a dialog it owns must too, or it would open
+// behind it.
+class WindowStacking final
+{
+public:
+    WindowStacking() = delete;
+
+    // Call before the dialog is shown.
+    static void keepAbove(QWidget *dialog, const QWidget *owner);
+};
+
+} // namespace quillmark::utils
