@@ -165,6 +165,15 @@ close_menu() {
     fail "the menu stayed open"
 }
 
+# images_differ a.png b.png : true when the two pictures differ in at least one pixel; a picture
+# that cannot be compared (missing, another size) ends the test instead of counting as a change.
+images_differ() {
+    local out
+    out=$(compare -metric AE "$1" "$2" null: 2>&1) || true
+    [[ "$out" =~ ^[0-9]+(\.[0-9]+)?(e[+-]?[0-9]+)?$ ]] || fail "cannot compare $1 with $2: $out"
+    [ "$out" != "0" ]
+}
+
 window_geometry() {  # prints "x y w h" of the window's outer frame on the root window
     geometry_of "$WIN"
 }
