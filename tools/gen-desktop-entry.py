@@ -74,6 +74,8 @@ def main():
         "Exec=horalia",
         f"Icon={APP_ID}",
         "Terminal=false",
+        # The class Qt gives the window on X11, so a dock matches the window with this entry.
+        "StartupWMClass=Horalia",
         "Categories=Utility;Clock;",
         "",
     ]
