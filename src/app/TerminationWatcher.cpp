@@ -2,7 +2,6 @@
 
 #include <QSocketNotifier>
 
-#include <csignal>
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -35,14 +34,22 @@ TerminationWatcher::TerminationWatcher(std::function<void()> callback, QObject *
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    ::sigaction(SIGTERM, &action, nullptr);
-    ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGTERM, &action, &previousTerm);
+    ::sigaction(SIGINT, &action, &previousInt);
+    // Started with "nohup": the user asked the program to outlive its terminal.
+    ::sigaction(SIGHUP, nullptr, &previousHup);
+    if (previousHup.sa_handler != SIG_IGN)
+        ::sigaction(SIGHUP, &action, nullptr);
+    installed = true;
 }
 
 TerminationWatcher::~TerminationWatcher()
 {
-    ::signal(SIGTERM, SIG_DFL);
-    ::signal(SIGINT, SIG_DFL);
+    if (!installed)
+        return;
+    ::sigaction(SIGTERM, &previousTerm, nullptr);
+    ::sigaction(SIGINT, &previousInt, nullptr);
+    ::sigaction(SIGHUP, &previousHup, nullptr);
 }
 
 void TerminationWatcher::handle()

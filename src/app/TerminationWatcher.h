@@ -2,14 +2,16 @@
 
 #include <QObject>
 
+#include <csignal>
 #include <functional>
 
 class QSocketNotifier;
 
 namespace quillmark::hrl {
 
-// Turns SIGTERM and SIGINT (a logout, Ctrl+C) into a call on the GUI thread, so the
-// program can end the way closing its window does instead of dying mid-write.
+// Turns SIGTERM, SIGINT and SIGHUP (a logout, Ctrl+C, a closed terminal) into a call on the
+// GUI thread, so the program can end the way closing its window does instead of dying
+// mid-write.
 class TerminationWatcher final : public QObject
 {
     Q_OBJECT
@@ -24,6 +26,10 @@ private:
 
     std::function<void()> onTerminate;
     QSocketNotifier *notifier = nullptr;
+    struct sigaction previousTerm {};
+    struct sigaction previousInt {};
+    struct sigaction previousHup {};
+    bool installed = false;
 };
 
 } // namespace quillmark::hrl

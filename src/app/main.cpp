@@ -1,13 +1,33 @@
+#include "DisplayPlatform.h"
 #include "HRL.h"
+
+#include "Logger.h"
 
 #include <QApplication>
 #include <QLocale>
+#include <QProcessEnvironment>
 
 int main(int argc, char **argv)
 {
+    using quillmark::hrl::DisplayPlatform;
+
+    const QByteArray platform = DisplayPlatform::forEnvironment(QProcessEnvironment::systemEnvironment());
+    if (!platform.isEmpty()) {
+        qputenv("QT_QPA_PLATFORM", platform);
+        quillmark::utils::Logger::log(QStringLiteral("HRL"), QStringLiteral("main"),
+                                      QStringLiteral("Wayland desktop: starting on XWayland (%1) so the window "
+                                                     "keeps its position and can stay on top")
+                                          .arg(QString::fromLatin1(platform)));
+    }
     QApplication app(argc, argv);
+    // Programs started from here (a browser for a link) choose their own platform.
+    if (!platform.isEmpty())
+        qunsetenv("QT_QPA_PLATFORM");
+
     QApplication::setOrganizationName(QStringLiteral("Quillmark"));
     QApplication::setApplicationName(QStringLiteral("Horalia"));
+    // Lets the desktop match the window with the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.quillmark.Horalia"));
     // The window is often a tool window, and dialogs come and go: only Exit ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     // Every window, message box included, reads in the direction of the desktop's language.

@@ -36,11 +36,14 @@ pass "the time changes every second"
 pass "stored zone list shown in the vertical arrangement"
 cp "$WORK/b.png" "${HRL_SHOT_DIR:-/tmp}/e2e_startup.png" 2>/dev/null || true
 
-# SIGTERM ends the program as closing does: position stored, status 0.
-kill -TERM "$APP"
-status=0
-wait "$APP" || status=$?
-[ "$status" -eq 0 ] || fail "SIGTERM ended the program with status $status"
-[ "$(store_value MainWindowPosX),$(store_value MainWindowPosY)" = "50,50" ] || fail "position not stored on SIGTERM: $(cat "$STORE")"
-pass "SIGTERM stores the position and exits with status 0"
-echo "1..6 all passed"
+# SIGTERM and SIGHUP (a logout, a closed terminal) end the program as closing does: position
+# stored, status 0.
+for sig in TERM HUP; do
+    [ "$sig" = TERM ] || { write_store "TimeZones=Asia/Tokyo"; start_app; }
+    kill -"$sig" "$APP"
+    wait_app_exit
+    [ "$STATUS" -eq 0 ] || fail "SIG$sig ended the program with status $STATUS"
+    [ "$(store_value MainWindowPosX),$(store_value MainWindowPosY)" = "50,50" ] || fail "position not stored on SIG$sig: $(cat "$STORE")"
+    pass "SIG$sig stores the position and exits with status 0"
+done
+echo "1..7 all passed"

@@ -77,7 +77,8 @@ main_window() {
 }
 
 start_app() {
-    "$HRL_BIN" >"$WORK/app.log" 2>&1 &
+    # A hang-up ignored by whoever started the tests (nohup) would be ignored by the program too.
+    env --default-signal=HUP "$HRL_BIN" >"$WORK/app.log" 2>&1 &
     APP=$!
     PIDS+=($APP)
     WIN=
