@@ -111,7 +111,9 @@ AboutBoxDialog::AboutBoxDialog(QWidget *owner, const QString &programName, const
         addText(text("dialog.settingsdirectory") + u'=' + settingsDirectory, false, wrapPara);
 
     const QString closeText = text("button.close");
-    const QPushButton plain;
+    QPushButton plain;
+    // Fonts set for buttons alone reach a button when it is polished.
+    plain.ensurePolished();
     const int width = std::max(90, FontUtils::getStringWidth(closeText, &plain) + 55);
     closeButton = new MyJButtonWithImage(closeText, [this](const ActionEvent &) { dialogCleanUp(); },
                                          QStringLiteral("images/16/document-close-3.png"), QStringLiteral("CloseCmd"),
