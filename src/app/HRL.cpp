@@ -1,5 +1,6 @@
 #include "HRL.h"
 
+#include "AboutBoxDialog.h"
 #include "Anchor.h"
 #include "ColorRoles.h"
 #include "CountryCodes.h"
@@ -373,6 +374,13 @@ void HRL::showSettings(bool passDarkMode)
 
 void HRL::showAbout()
 {
+    // Not modal, so the tray can ask again while it is open: show the open one instead.
+    if (aboutBox && aboutBox->isVisible()) {
+        aboutBox->raise();
+        aboutBox->activateWindow();
+        return;
+    }
+
     using utils::UiDefaults;
     const QString optionPaneBackground = QStringLiteral("OptionPane.background");
     const QString panelBackground = QStringLiteral("Panel.background");
@@ -387,8 +395,13 @@ void HRL::showAbout()
         UiDefaults::put(labelForeground, ColorRoles::darkModeDialogText());
     }
 
-    // The about box is built and shown here. It takes its colours from the defaults above while
-    // it is built and, not being modal, returns at once, so they can be put back right after.
+    // The box takes its colours from the defaults above while it is built and, not being modal,
+    // returns at once, so they can be put back right after.
+    auto *box = new utils::AboutBoxDialog(this, labels.getString(QStringLiteral("hrl.name")), VERSION, RELEASE_DATE,
+                                          COPYRIGHT_DATE, QStringLiteral("images/") + iconName() + QStringLiteral(".png"));
+    connect(box, &QDialog::finished, box, &QObject::deleteLater);
+    aboutBox = box;
+    box->show();
 
     if (dark) {
         UiDefaults::put(optionPaneBackground, savedOptionPane);

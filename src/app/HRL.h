@@ -5,6 +5,7 @@
 #include "UserPreferences.h"
 
 #include <QPoint>
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -110,6 +111,8 @@ private:
     utils::ResourceBundle labels;
 
     QWidget *clockArea = nullptr;
+    // The About box while it is open.
+    QPointer<QDialog> aboutBox;
     TerminationWatcher *terminationWatcher = nullptr;
     QPoint placedAt;
     bool isMac = false;

@@ -1,6 +1,7 @@
 #include "ZoneDatabase.h"
 
 #include "SystemZone.h"
+#include "ZoneInfo.h"
 
 #include <QByteArrayList>
 #include <QDeadlineTimer>
@@ -71,9 +72,7 @@ QStringList ZoneDatabase::readZoneIdsFromZi(const QString &path)
 QStringList ZoneDatabase::allZoneIds()
 {
     static const QStringList ids = [] {
-        const QString dir = qEnvironmentVariableIsEmpty("TZDIR") ? QStringLiteral("/usr/share/zoneinfo")
-                                                                 : qEnvironmentVariable("TZDIR");
-        QStringList fromZi = readZoneIdsFromZi(dir + QStringLiteral("/tzdata.zi"));
+        QStringList fromZi = readZoneIdsFromZi(utils::ZoneInfo::directory() + QStringLiteral("/tzdata.zi"));
         if (!fromZi.isEmpty())
             return fromZi;
         QStringList available;

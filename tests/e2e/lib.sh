@@ -182,3 +182,52 @@ window_geometry() {  # prints "x y w h" of the window's outer frame on the root 
 window_shot() {  # window_shot file : the window's pixels
     import -window root -crop "$(window_geometry | awk '{print $3 "x" $4 "+" $1 "+" $2}')" "$1"
 }
+
+# managed_window_named title : the one of our windows with that title that the window manager
+# manages (a dialog), or nothing.
+managed_window_named() {
+    local w
+    for w in $(windows_named "$1"); do
+        xprop -id "$w" WM_STATE 2>/dev/null | grep -q '^WM_STATE(WM_STATE)' && { echo "$w"; return 0; }
+    done
+    return 0
+}
+
+# wait_window_named title : waits (at most 5 s) for a managed window of ours with that title.
+wait_window_named() {
+    local w
+    for _ in $(seq 50); do
+        w=$(managed_window_named "$1")
+        [ -n "$w" ] && { echo "$w"; return 0; }
+        sleep 0.1
+    done
+    return 0
+}
+
+# wait_window_gone id : true once the window is no longer mapped (at most 5 s).
+wait_window_gone() {
+    for _ in $(seq 50); do
+        xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable' || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# stacked_above upper lower : true when the window manager stacks upper above lower.
+stacked_above() {
+    local list u l
+    list=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g')
+    u=$(echo "$list" | tr ' ' '\n' | grep -nx "$(printf 0x%x "$1")" | cut -d: -f1)
+    l=$(echo "$list" | tr ' ' '\n' | grep -nx "$(printf 0x%x "$2")" | cut -d: -f1)
+    [ -n "$u" ] && [ -n "$l" ] && [ "$u" -gt "$l" ]
+}
+
+# menu_command x y ups : right click at (x, y) and choose the item that many Up presses select
+# from the end of the menu (1 Exit, 2 Reset View, 3 About).
+menu_command() {
+    xdotool mousemove "$1" "$2" click 3
+    [ -n "$(popup_menu)" ] || fail "no menu at $1,$2"
+    local keys=()
+    for _ in $(seq "$3"); do keys+=(Up); done
+    xdotool key "${keys[@]}" Return
+}

@@ -1,0 +1,243 @@
+#include "AboutBoxDialog.h"
+
+#include "AccessOther.h"
+#include "Anchor.h"
+#include "ColorRoles.h"
+#include "FontUtils.h"
+#include "IconLabel.h"
+#include "Logger.h"
+#include "MigLayout.h"
+#include "MyJButtonWithImage.h"
+#include "OwnerLock.h"
+#include "ResourceBundle.h"
+#include "SystemProperties.h"
+#include "UiDefaults.h"
+#include "WindowStacking.h"
+#include "ZoneInfo.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+
+#include <unicode/uversion.h>
+
+namespace quillmark::utils {
+
+namespace {
+
+const QString ClassName = QStringLiteral("AboutBoxDialog");
+const QString SharedBundle = QStringLiteral("com.quillmark.utils.lang/Lang");
+
+QFont rowFont(bool bold)
+{
+    QFont font(QStringLiteral("Helvetica"), 12);
+    font.setBold(bold);
+    return font;
+}
+
+// Links must stand out on whatever the panel is drawn in.
+QColor linkColor()
+{
+    const QColor background = UiDefaults::getColor(QStringLiteral("Panel.background"));
+    if (background == ColorRoles::darkModeMenu() || background == ColorRoles::darkModeBackground()
+        || (background.isValid() && background.lightnessF() < 0.5))
+        return AboutBoxDialog::DARK_LINK_COLOR;
+    return QColor(Qt::blue).darker(143);
+}
+
+} // namespace
+
+const QString AboutBoxDialog::MAKER = QStringLiteral("Quillmark Inc.");
+const QString AboutBoxDialog::ADDRESS_LINE_1 = QStringLiteral("100 Example Lane, Suite 1");
+const QString AboutBoxDialog::ADDRESS_LINE_2 = QStringLiteral("Exampleton, EX 00000");
+const QString AboutBoxDialog::HOME_PAGE = QStringLiteral("https://quillmark.example/");
+const QString AboutBoxDialog::SUPPORT_EMAIL = QStringLiteral("support@quillmark.example");
+const QColor AboutBoxDialog::DARK_LINK_COLOR = QColor(114, 176, 234);
+
+AboutBoxDialog::AboutBoxDialog(QWidget *owner, const QString &programName, const QString &version,
+                               const QString &releaseDate, const QString &copyrightYears, const QString &iconPath,
+                               const QString &settingsDirectory)
+    : QDialog(owner)
+    , owner(owner)
+    , programName(programName)
+{
+    setModal(false);
+    // Its size is fixed: a title and a close box, nothing to maximise or minimise.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    Logger::log(ClassName, QStringLiteral("<init>"), QString());
+    const ResourceBundle texts = ResourceBundle::getBundle(SharedBundle, QLocale::system());
+    setWindowTitle(texts.getString(QStringLiteral("menu.about")));
+
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, UiDefaults::getColor(QStringLiteral("Panel.background")));
+    colours.setColor(QPalette::WindowText, UiDefaults::getColor(QStringLiteral("Label.foreground")));
+    setPalette(colours);
+    setAutoFillBackground(true);
+
+    auto *layout = new MigLayout(QString(), QString(), QString(), this);
+    layout->addWidget(createIconPanel(iconPath), QStringLiteral("spany 3"));
+
+    const auto text = [&texts](const char *key) { return texts.getString(QString::fromLatin1(key)); };
+    const QString wrap = QStringLiteral("skip, wrap");
+    const QString wrapPara = QStringLiteral("skip, wrap para");
+    addText(programName, true, QStringLiteral("wrap"));
+    addText(text("dialog.version") + QStringLiteral(": ") + version, true, QStringLiteral("wrap"));
+    addText(text("dialog.released") + QStringLiteral(": ") + releaseDate, false, QStringLiteral("wrap"));
+    addText(text("dialog.copyright") + QStringLiteral(": ") + copyrightYears, false, wrapPara);
+    addText(MAKER, false, wrap);
+    addText(ADDRESS_LINE_1, false, wrap);
+    addText(ADDRESS_LINE_2, false, wrap);
+
+    const QColor links = linkColor();
+    homePageLink = addLink(HOME_PAGE, QStringLiteral("images/16/homepage.png"), HOME_PAGE, links, wrapPara);
+    addText(text("dialog.support") + QStringLiteral(": "), true, wrap);
+    supportLink = addLink(SUPPORT_EMAIL, QStringLiteral("images/16/email-go.png"), QStringLiteral("mailto:") + SUPPORT_EMAIL,
+                          links, wrapPara);
+
+    addText(text("sys.jvmversion") + u' ' + runtimeVersion(), false, wrap);
+    addText(text("dialog.by") + u' ' + runtimeVendor(), false, wrapPara);
+    addText(QStringLiteral("user.name=") + SystemProperties::get(QStringLiteral("user.name")), false, wrap);
+    addText(QStringLiteral("user.home=") + SystemProperties::get(QStringLiteral("user.home")), false, wrap);
+    addText(text("sys.hostname") + u'=' + SystemProperties::get(QStringLiteral("Quillmark.Program.Hostname")), false,
+            wrap);
+    const bool withSettings = !settingsDirectory.isEmpty();
+    addText(text("sys.canonicalhostname") + u'='
+                + SystemProperties::get(QStringLiteral("Quillmark.Program.Canonical.Hostname")),
+            false, withSettings ? wrap : wrapPara);
+    if (withSettings)
+        addText(text("dialog.settingsdirectory") + u'=' + settingsDirectory, false, wrapPara);
+
+    const QString closeText = text("button.close");
+    QPushButton plain;
+    // Fonts set for buttons alone reach a button when it is polished.
+    plain.ensurePolished();
+    const int width = std::max(90, FontUtils::getStringWidth(closeText, &plain) + 55);
+    closeButton = new MyJButtonWithImage(closeText, [this](const ActionEvent &) { dialogCleanUp(); },
+                                         QStringLiteral("images/16/document-close-3.png"), QStringLiteral("CloseCmd"),
+                                         true, QSize(width, 25), this);
+    layout->addWidget(closeButton, QStringLiteral("span 2, align center, wrap"));
+
+    resize(400, 600);
+    placeOverOwner();
+    setLayoutDirection(QLocale::system().textDirection());
+    // Packed to what the rows need; the corner placed above stays.
+    adjustSize();
+    setFixedSize(size());
+
+    WindowStacking::keepAbove(this, owner);
+    OwnerLock::lock(owner, this);
+}
+
+QString AboutBoxDialog::runtimeVersion()
+{
+    QString version = QStringLiteral("Qt ") + QString::fromLatin1(qVersion());
+    UVersionInfo icu;
+    u_getVersion(icu);
+    char icuText[U_MAX_VERSION_STRING_LENGTH] = {};
+    u_versionToString(icu, icuText);
+    if (icuText[0] != '\0')
+        version += QStringLiteral(" \u00b7 ICU ") + QString::fromLatin1(icuText);
+    const QString tz = ZoneInfo::version();
+    if (!tz.isEmpty())
+        version += QStringLiteral(" \u00b7 tz ") + tz;
+    return version;
+}
+
+QString AboutBoxDialog::runtimeVendor()
+{
+    return SystemProperties::get(QStringLiteral("runtime.vendor"), QStringLiteral("The Qt Company"));
+}
+
+QLabel *AboutBoxDialog::addText(const QString &text, bool bold, const QString &constraints)
+{
+    auto *label = new QLabel(text, this);
+    // Host and user names are shown as they are, never as markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);
+    label->setFont(rowFont(bold));
+    static_cast<MigLayout *>(layout())->addWidget(label, constraints);
+    return label;
+}
+
+IconLabel *AboutBoxDialog::addLink(const QString &text, const QString &imagePath, const QString &toolTip,
+                                   const QColor &color, const QString &constraints)
+{
+    // An address reads left to right in every language: marks keep its trailing "/" at its end
+    // in a right-to-left window.
+    auto *label = new IconLabel(QChar(0x200e) + text + QChar(0x200e), this);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);
+    label->setFont(rowFont(false));
+    label->setIcon(Anchor::icon(imagePath));
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, color);
+    label->setPalette(colours);
+    label->setToolTip(toolTip);
+    label->setCursor(Qt::PointingHandCursor);
+    label->installEventFilter(this);
+    static_cast<MigLayout *>(layout())->addWidget(label, constraints);
+    return label;
+}
+
+QWidget *AboutBoxDialog::createIconPanel(const QString &iconPath)
+{
+    auto *panel = new QWidget(this);
+    auto *panelLayout = new MigLayout(QStringLiteral("insets 0"), QString(), QString(), panel);
+    auto *iconLabel = new QLabel(panel);
+    const QIcon icon = Anchor::icon(iconPath);
+    const QList<QSize> sizes = icon.availableSizes();
+    iconLabel->setPixmap(icon.pixmap(sizes.isEmpty() ? QSize(32, 32) : sizes.constFirst()));
+    iconLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    iconLabel->setMargin(5);
+    panelLayout->addWidget(iconLabel);
+    return panel;
+}
+
+void AboutBoxDialog::placeOverOwner()
+{
+    if (!owner)
+        return;
+    QRect box(QPoint(), size());
+    box.moveCenter(owner->window()->frameGeometry().center());
+    // Centred on a small window near a screen edge, the box would stand partly off the screen.
+    if (const QScreen *screen = owner->window()->screen()) {
+        const QRect available = screen->availableGeometry();
+        box.moveLeft(std::max(available.left(), std::min(box.left(), available.right() + 1 - box.width())));
+        box.moveTop(std::max(available.top(), std::min(box.top(), available.bottom() + 1 - box.height())));
+    }
+    move(box.topLeft());
+}
+
+void AboutBoxDialog::dialogCleanUp()
+{
+    Logger::log(ClassName, QStringLiteral("dialogCleanUp"), QString());
+    OwnerLock::unlock(owner, this);
+    done(QDialog::Rejected);
+}
+
+void AboutBoxDialog::reject()
+{
+    dialogCleanUp();
+}
+
+bool AboutBoxDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease && (watched == homePageLink || watched == supportLink)) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        const auto *link = static_cast<QWidget *>(watched);
+        if (mouse->button() == Qt::LeftButton && link->rect().contains(mouse->position().toPoint())) {
+            if (watched == homePageLink)
+                AccessOther::openWebPage(HOME_PAGE);
+            else
+                AccessOther::createEmail(QStringLiteral("mailto:") + SUPPORT_EMAIL
+                                         + QStringLiteral("?subject=Question regarding ") + getProgramName());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace quillmark::utils
