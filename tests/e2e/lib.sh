@@ -172,3 +172,60 @@ window_geometry() {  # prints "x y w h" of the window's outer frame on the root 
 window_shot() {  # window_shot file : the window's pixels
     import -window root -crop "$(window_geometry | awk '{print $3 "x" $4 "+" $1 "+" $2}')" "$1"
 }
+
+# wait_window_named title : waits (at most 5 s) for a mapped window of ours with that title and prints its id.
+wait_window_named() {
+    local w
+    for _ in $(seq 50); do
+        w=$(windows_named "$1" | head -n 1)
+        [ -n "$w" ] && { echo "$w"; return 0; }
+        sleep 0.1
+    done
+    return 0
+}
+
+# wait_window_gone id : waits (at most 5 s) until the window is no longer mapped; fails otherwise.
+wait_window_gone() {
+    for _ in $(seq 50); do
+        xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable' || return 0
+        sleep 0.1
+    done
+    fail "window $1 is still mapped"
+}
+
+# stacking_index id : the window's place in the window manager's stacking order (0 = bottom), or -1.
+stacking_index() {
+    local want i=0 w
+    want=$(printf '0x%x' "$1")
+    for w in $(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/^[^#]*# //; s/,//g'); do
+        [ "$(printf '0x%x' "$w")" = "$want" ] && { echo "$i"; return 0; }
+        i=$((i + 1))
+    done
+    echo -1
+}
+
+# pixel_at file x y : "srgb(r,g,b)" of one pixel of an image.
+pixel_at() {
+    convert "$1" -format "%[pixel:p{$2,$3}]" info:
+}
+
+# open_popup_item n what : right click in the middle of the window, then the n-th item of the
+# pop-up menu by keyboard.
+open_popup_item() {
+    local x y w h
+    read -r x y w h < <(window_geometry)
+    xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 3
+    [ -n "$(popup_menu)" ] || fail "no pop-up menu for $2"
+    # shellcheck disable=SC2046
+    xdotool key $(printf 'Down %.0s' $(seq "$1")) Return
+}
+
+# open_tray_item n what : right click on the tray icon, then the n-th command of its menu by keyboard.
+open_tray_item() {
+    local ix iy iw ih
+    read -r ix iy iw ih < <(geometry_of "$(tray_icon)")
+    xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click 3
+    [ -n "$(popup_menu)" ] || fail "no tray menu for $2"
+    # shellcheck disable=SC2046
+    xdotool key $(printf 'Down %.0s' $(seq "$1")) Return
+}
