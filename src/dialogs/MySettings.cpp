@@ -272,6 +272,14 @@ void MySettings::myInit()
     darkMode_CB = list(yesNo, 1, small, "darkMode_CB");
     layout->addWidget(darkMode_CB, QStringLiteral("span 4, wrap para"));
 
+    // A screen reader names each list by its caption.
+    dateFormatLbl->setBuddy(dateFormat_CB);
+    timeFormatLbl->setBuddy(timeFormat_CB);
+    timeFontSizeLbl->setBuddy(timeFontSize_CB);
+    taskBarLbl->setBuddy(taskBar_CB);
+    alwaysOnTopLbl->setBuddy(alwaysOnTop_CB);
+    darkModeLbl->setBuddy(darkMode_CB);
+
     saveButton = new MyJButtonWithImage(saveText, listener, QStringLiteral("images/16/dialog-apply.png"), SaveCmd,
                                         true, buttonSize, buttonPanel);
     saveButton->setObjectName(QStringLiteral("saveButton"));
