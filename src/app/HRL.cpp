@@ -14,6 +14,7 @@
 #include "MigLayout.h"
 #include "MyConstants.h"
 #include "MyMenuItem.h"
+#include "MySettings.h"
 #include "SecondsTimer.h"
 #include "SystemProperties.h"
 #include "SystemUtils.h"
@@ -367,9 +368,12 @@ void HRL::showTimeZoneDialog()
 
 void HRL::showSettings(bool passDarkMode)
 {
-    // The settings dialog opens here, modal, told the dark-mode flag unless the tray opened it;
-    // when it reports changed data the view is rebuilt.
-    Q_UNUSED(passDarkMode)
+    MySettings dialog(labels, this);
+    if (passDarkMode)
+        dialog.setDarkMode(uP.isDarkMode());
+    runConfigurationDialog(&dialog);
+    if (dialog.isDataChanged())
+        resetView(false);
 }
 
 void HRL::showAbout()

@@ -12,6 +12,9 @@ class MyConstants final
 public:
     MyConstants() = delete;
 
+    // The main class's fully qualified name; both preference stores derive their node from it.
+    static inline const QString MAIN_CLASS = QStringLiteral("com.quillmark.hrl.HRL");
+
     static inline const QString TimeZonesCmd = QStringLiteral("TimeZones");
     static inline const QString SettingsCmd = QStringLiteral("Settings");
 

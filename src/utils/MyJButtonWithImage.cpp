@@ -2,6 +2,11 @@
 
 #include "Anchor.h"
 
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+#include <algorithm>
+
 namespace quillmark::utils {
 
 MyJButtonWithImage::MyJButtonWithImage(const QString &text, const ActionListener &listener, const QString &imagePath,
@@ -64,6 +69,44 @@ void MyJButtonWithImage::setPreferredSize(const QSize &size)
 QSize MyJButtonWithImage::sizeHint() const
 {
     return preferredSize;
+}
+
+void MyJButtonWithImage::paintEvent(QPaintEvent *event)
+{
+    if (layoutDirection() == Qt::LeftToRight || icon().isNull() || text().isEmpty()) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    // Right to left, Qt's styles put the icon on the right but push the text to the far left
+    // edge; draw the label as they do left to right, mirrored: text, gap, icon, centred together.
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+
+    QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    if (option.state & (QStyle::State_On | QStyle::State_Sunken))
+        contents.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
+                           style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+    const QIcon::Mode mode = !isEnabled() ? QIcon::Disabled : (hasFocus() ? QIcon::Active : QIcon::Normal);
+    const QPixmap pixmap = icon().pixmap(option.iconSize, devicePixelRatio(), mode);
+    const QSize iconSize = pixmap.deviceIndependentSize().toSize();
+    const int spacing = 4;
+    const int textWidth = option.fontMetrics.horizontalAdvance(text());
+    const int total = std::min(contents.width(), iconSize.width() + spacing + textWidth);
+    const int left = contents.x() + (contents.width() - total) / 2;
+    const QRect iconRect(left + total - iconSize.width(), contents.y() + (contents.height() - iconSize.height()) / 2,
+                         iconSize.width(), iconSize.height());
+    const QRect textRect(left, contents.y(), iconRect.left() - spacing - left, contents.height());
+    painter.drawPixmap(iconRect, pixmap);
+    style()->drawItemText(&painter, textRect, Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignVCenter | Qt::TextShowMnemonic,
+                          option.palette, isEnabled(), text(), QPalette::ButtonText);
+    if (option.state & QStyle::State_HasFocus) {
+        QStyleOptionFocusRect focus;
+        focus.QStyleOption::operator=(option);
+        focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
 }
 
 } // namespace quillmark::utils

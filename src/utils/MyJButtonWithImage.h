@@ -36,6 +36,9 @@ public:
 
     static constexpr QSize DEFAULT_SIZE{110, 25};
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     void init(const ActionListener &listener, const QString &imagePath, bool enabled, const QSize &size);
 

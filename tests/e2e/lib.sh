@@ -231,3 +231,29 @@ menu_command() {
     for _ in $(seq "$3"); do keys+=(Up); done
     xdotool key "${keys[@]}" Return
 }
+
+# pixel_at file x y : "srgb(r,g,b)" of one pixel of an image.
+pixel_at() {
+    convert "$1" -format "%[pixel:p{$2,$3}]" info:
+}
+
+# open_popup_item n what : right click in the middle of the window, then the n-th item of the
+# pop-up menu by keyboard.
+open_popup_item() {
+    local x y w h
+    read -r x y w h < <(window_geometry)
+    xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 3
+    [ -n "$(popup_menu)" ] || fail "no pop-up menu for $2"
+    # shellcheck disable=SC2046
+    xdotool key $(printf 'Down %.0s' $(seq "$1")) Return
+}
+
+# open_tray_item n what : right click on the tray icon, then the n-th command of its menu by keyboard.
+open_tray_item() {
+    local ix iy iw ih
+    read -r ix iy iw ih < <(geometry_of "$(tray_icon)")
+    xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click 3
+    [ -n "$(popup_menu)" ] || fail "no tray menu for $2"
+    # shellcheck disable=SC2046
+    xdotool key $(printf 'Down %.0s' $(seq "$1")) Return
+}

@@ -217,6 +217,46 @@ private Q_SLOTS:
         off.click();
         QCOMPARE(recorder.events.size(), 2);
     }
+
+    // Icon and text stand together in the middle, the icon on the leading side.
+    void imageButtonLabelStaysTogether()
+    {
+        const bool rtl = QLocale::system().textDirection() == Qt::RightToLeft;
+        // As the program sets it for every window.
+        QApplication::setLayoutDirection(QLocale::system().textDirection());
+        // A word of the desktop's language, as the program shows it.
+        MyJButtonWithImage save(rtl ? u"\u05e9\u05de\u05d5\u05e8"_s : u"Save"_s, {}, u"images/16/dialog-apply.png"_s,
+                                u"SaveFile"_s, true, QSize(140, 25));
+        save.setLayoutDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
+        save.resize(140, 25);
+        const QImage image = save.grab().toImage();
+        int iconLeft = image.width();
+        int iconRight = -1;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.green() > c.red() + 50 && c.green() > c.blue() + 50) {
+                    iconLeft = std::min(iconLeft, x);
+                    iconRight = std::max(iconRight, x);
+                }
+            }
+        }
+        QVERIFY2(iconRight >= iconLeft, "no icon drawn");
+        QImage text = image;
+        for (int y = 0; y < text.height(); ++y)
+            for (int x = std::max(0, iconLeft - 1); x <= std::min(text.width() - 1, iconRight + 1); ++x)
+                text.setPixelColor(x, y, Qt::white);
+        // Only the label's middle: the bevel's dark outline runs along the edges.
+        const auto [textLeft, textRight] = inkSpan(text.copy(3, 3, text.width() - 6, text.height() - 6));
+        QVERIFY2(textRight >= textLeft, "no text drawn");
+        const int left = rtl ? textLeft + 3 : iconLeft;
+        const int right = rtl ? iconRight : textRight + 3;
+        const int gap = rtl ? iconLeft - (textRight + 3) : (textLeft + 3) - iconRight;
+        const QString where = u"icon %1..%2, text %3..%4"_s.arg(iconLeft).arg(iconRight).arg(textLeft + 3).arg(textRight + 3);
+        QApplication::setLayoutDirection(Qt::LeftToRight);
+        QVERIFY2(gap > 0 && gap <= 10, qPrintable(where));
+        QVERIFY2(std::abs(left - (image.width() - 1 - right)) <= 6, qPrintable(where));
+    }
 };
 
 QTEST_MAIN(TestWidgets)

@@ -1,0 +1,450 @@
+#include "MySettings.h"
+
+#include "Clock.h"
+#include "ColorRoles.h"
+#include "DateFormatter.h"
+#include "FontUtils.h"
+#include "MigLayout.h"
+#include "MyConstants.h"
+#include "MyJButtonWithImage.h"
+#include "MyJComboBox.h"
+#include "UiDefaults.h"
+#include "ZoneDatabase.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace quillmark::hrl {
+
+using utils::ColorRoles;
+using utils::MyJButtonWithImage;
+using utils::MyJComboBox;
+
+const QStringList MySettings::DATE_PATTERNS = {
+    QStringLiteral("yyyy-MM-dd"),       QStringLiteral("yy-MM-dd"),         QStringLiteral("yy-M-d"),
+    QStringLiteral("MM-dd"),            QStringLiteral("yyyy/MM/dd"),       QStringLiteral("yy/MM/dd"),
+    QStringLiteral("yy/M/d"),           QStringLiteral("M/d"),              QStringLiteral("MMMM d, yyyy"),
+    QStringLiteral("MMMM d, yy"),       QStringLiteral("MMMM d"),           QStringLiteral("MMM d, yyyy"),
+    QStringLiteral("MMM d"),            QStringLiteral("d. MMM. yyyy"),     QStringLiteral("d. MMM."),
+    QStringLiteral("d. MMMM yyyy"),     QStringLiteral("d. MMMM"),          QStringLiteral("EE, MMM d"),
+    QStringLiteral("EE, MMM d, yy"),    QStringLiteral("EE, MMM d, yyyy"),  QStringLiteral("EE dd-MMM"),
+    QStringLiteral("EE dd-MMM yy"),     QStringLiteral("EE, MMMM d"),       QStringLiteral("EE, MMMM d, yyyy"),
+    QStringLiteral("EEEE MMMM d, yyyy"),
+};
+
+const QStringList MySettings::TIME_PATTERNS = {
+    QStringLiteral("hh:mm a"),    QStringLiteral("h:mm a"),    QStringLiteral("h:m a"),   QStringLiteral("HH:mm"),
+    QStringLiteral("H:mm"),       QStringLiteral("H:m"),       QStringLiteral("hh:mm:ss a"), QStringLiteral("h:mm:ss a"),
+    QStringLiteral("h:m:ss a"),   QStringLiteral("h:m:s a"),   QStringLiteral("HH:mm:ss"), QStringLiteral("H:mm:ss"),
+    QStringLiteral("H:m:ss"),     QStringLiteral("H:m:s"),
+};
+
+const QStringList MySettings::FONT_SIZES = {
+    QStringLiteral("10"), QStringLiteral("11"), QStringLiteral("12"), QStringLiteral("14"), QStringLiteral("16"),
+    QStringLiteral("18"), QStringLiteral("20"), QStringLiteral("22"), QStringLiteral("24"),
+};
+
+namespace {
+
+const QString SaveCmd = QStringLiteral("SaveFile");
+const QString CancelCmd = QStringLiteral("Cancel");
+
+void setRoles(QPalette &palette, std::initializer_list<QPalette::ColorRole> roles, const QColor &color)
+{
+    for (const QPalette::ColorRole role : roles)
+        palette.setColor(role, color);
+}
+
+// A panel's own background, painted behind its children.
+void colourPane(QWidget *pane, const QColor &background)
+{
+    QPalette palette = pane->palette();
+    palette.setColor(QPalette::Window, background);
+    pane->setPalette(palette);
+    pane->setAutoFillBackground(true);
+}
+
+// Text and background of a label, list, sample field or radio button. A radio button keeps the
+// colours of its indicator, which must stand out on any background.
+void colourControl(QWidget *control, const QColor &text, const QColor &background)
+{
+    QPalette palette = control->palette();
+    if (qobject_cast<QRadioButton *>(control)) {
+        palette.setColor(QPalette::WindowText, text);
+        // A button fills its background from the button role.
+        setRoles(palette, {QPalette::Window, QPalette::Button}, background);
+    } else {
+        setRoles(palette, {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}, text);
+        setRoles(palette, {QPalette::Window, QPalette::Base, QPalette::Button}, background);
+    }
+    control->setPalette(palette);
+    // A radio button shows its panel through it: some styles tint the inside of a titled frame.
+    control->setAutoFillBackground(!qobject_cast<QRadioButton *>(control));
+}
+
+void colourListBackground(MyJComboBox *list, const QColor &background)
+{
+    QPalette palette = list->palette();
+    setRoles(palette, {QPalette::Window, QPalette::Base, QPalette::Button}, background);
+    list->setPalette(palette);
+}
+
+// The buttons look the same in both modes: every role is set, so none follows the dialog's.
+void keepOwnLook(QWidget *widget)
+{
+    QPalette palette = QApplication::palette(widget);
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = QPalette::ColorGroup(group);
+            const auto r = QPalette::ColorRole(role);
+            palette.setBrush(g, r, palette.brush(g, r));
+        }
+    }
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+MySettings::MyCellRenderer::MyCellRenderer(QObject *parent)
+    : QStyledItemDelegate(parent)
+{
+}
+
+QColor MySettings::MyCellRenderer::backgroundFor(bool dropTarget, bool selected)
+{
+    if (dropTarget)
+        return ColorRoles::listDrop();
+    return selected ? ColorRoles::darkModeMenu() : ColorRoles::clockBorder();
+}
+
+void MySettings::MyCellRenderer::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                                       const QModelIndex &index) const
+{
+    QStyleOptionViewItem item(option);
+    initStyleOption(&item, index);
+    // The lists of this dialog take no drops; the focus frame is not drawn.
+    const bool selected = item.state.testFlag(QStyle::State_Selected);
+    painter->save();
+    painter->fillRect(item.rect, backgroundFor(false, selected));
+    painter->setPen(ColorRoles::darkModeDialogText());
+    painter->setFont(item.font);
+    const int margin = 4;
+    const Qt::Alignment alignment = QStyle::visualAlignment(item.direction, Qt::AlignLeading | Qt::AlignVCenter);
+    painter->drawText(item.rect.adjusted(margin, 0, -margin, 0), int(alignment), item.text);
+    painter->restore();
+}
+
+MySettings::MySettings(const utils::ResourceBundle &bundle, QWidget *owner)
+    : QDialog(owner)
+    , labels(bundle)
+    , uP(MyConstants::MAIN_CLASS)
+{
+    setModal(true);
+    // A dialog of fixed size: no maximize or minimize box.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(labels.getString(QStringLiteral("dialog.title.settings")));
+    new utils::MigLayout(QStringLiteral("insets 12"), QString(), QString(), this);
+    myInit();
+    setLayoutDirection(QLocale::system().textDirection());
+    // Not resizable: the size its content asks for.
+    setFixedSize(sizeHint());
+    centreOnOwner();
+}
+
+MySettings::~MySettings() = default;
+
+void MySettings::myInit()
+{
+    auto *layout = static_cast<utils::MigLayout *>(this->layout());
+    const utils::ActionListener listener = [this](const utils::ActionEvent &event) { actionPerformed(event); };
+    const QStringList yesNo = {labels.getString(QStringLiteral("button.yes")),
+                               labels.getString(QStringLiteral("button.no"))};
+    const auto text = [this](const char *key) { return labels.getString(QString::fromLatin1(key)); };
+
+    buttonPanel = new QWidget(this);
+    buttonPanel->setObjectName(QStringLiteral("buttonPanel"));
+    auto *buttonLayout = new utils::MigLayout(QString(), QString(), QString(), buttonPanel);
+
+    const QString saveText = text("button.save");
+    const QString cancelText = text("button.cancel");
+    QSize buttonSize;
+    {
+        const QPushButton plain;
+        const int widest = std::max(utils::FontUtils::getStringWidth(saveText, &plain),
+                                    utils::FontUtils::getStringWidth(cancelText, &plain));
+        buttonSize = QSize(std::max(widest + 55, 100), 25);
+    }
+
+    const auto caption = [this](const QString &captionText, const char *name) {
+        auto *label = new QLabel(captionText, this);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);
+        return label;
+    };
+    const auto list = [&](const QStringList &items, int selected, const QSize &size, const char *name) {
+        auto *box = new MyJComboBox(items, listener, selected, size, this);
+        box->setObjectName(QString::fromLatin1(name));
+        return box;
+    };
+    const auto sampleField = [this](const char *name) {
+        auto *field = new QLineEdit(QStringLiteral("?"), this);
+        field->setObjectName(QString::fromLatin1(name));
+        field->setReadOnly(true);
+        // On the leading side of the dialog, whichever way the sample itself reads.
+        const bool ltr = QLocale::system().textDirection() == Qt::LeftToRight;
+        field->setAlignment((ltr ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignAbsolute | Qt::AlignVCenter);
+        return field;
+    };
+    const auto titledPanel = [this](const char *key, const QSize &preferred, const char *name) {
+        auto *panel = new QGroupBox(this);
+        panel->setObjectName(QString::fromLatin1(name));
+        new utils::MigLayout(QStringLiteral("insets 2"), QString(), QString(), panel);
+        makeTitledBorder(panel, QString::fromLatin1(key), QApplication::palette(panel).color(QPalette::WindowText));
+        // At least the preferred size; more where a translation needs it.
+        panel->setMinimumSize(preferred);
+        panel->setLayoutDirection(QLocale::system().textDirection());
+        return panel;
+    };
+    const auto radio = [](QGroupBox *panel, QButtonGroup *group, const QString &radioText, const char *name) {
+        auto *button = new QRadioButton(radioText, panel);
+        button->setObjectName(QString::fromLatin1(name));
+        group->addButton(button);
+        static_cast<utils::MigLayout *>(panel->layout())->addWidget(button, QStringLiteral("wrap"));
+        return button;
+    };
+
+    dateFormatLbl = caption(text("format.date") + QStringLiteral(": "), "dateFormatLbl");
+    layout->addWidget(dateFormatLbl, QStringLiteral("span 2, wrap"));
+    dateFormat_CB = list(DATE_PATTERNS, 0, QSize(80, 25), "dateFormat_CB");
+    layout->addWidget(dateFormat_CB, QStringLiteral("span 2"));
+    displayDate = sampleField("displayDate");
+    sizeSampleField(displayDate, 16, DATE_PATTERNS, MyConstants::DEFAULT_DATE_PATTERN);
+    layout->addWidget(displayDate, QStringLiteral("span 2, wrap para"));
+
+    timeFormatLbl = caption(text("format.time") + QStringLiteral(": "), "timeFormatLbl");
+    layout->addWidget(timeFormatLbl, QStringLiteral("span 2, wrap"));
+    timeFormat_CB = list(TIME_PATTERNS, 0, QSize(80, 25), "timeFormat_CB");
+    layout->addWidget(timeFormat_CB, QStringLiteral("span 2"));
+    displayTime = sampleField("displayTime");
+    sizeSampleField(displayTime, 8, TIME_PATTERNS, MyConstants::DEFAULT_TIME_PATTERN);
+    layout->addWidget(displayTime, QStringLiteral("span 2, wrap para"));
+
+    layoutPanel = titledPanel("lbl.layout", QSize(125, 60), "layoutPanel");
+    auto *layoutGroup = new QButtonGroup(layoutPanel);
+    vertical_RB = radio(layoutPanel, layoutGroup, text("radio.vertical"), "vertical_RB");
+    horizontal_RB = radio(layoutPanel, layoutGroup, text("radio.horizontal"), "horizontal_RB");
+    layout->addWidget(layoutPanel, QStringLiteral("span 2"));
+
+    flagsPanel = titledPanel("lbl.countryflag", QSize(130, 60), "flagsPanel");
+    auto *flagsGroup = new QButtonGroup(flagsPanel);
+    round_RB = radio(flagsPanel, flagsGroup, text("radio.round"), "round_RB");
+    rectangle_RB = radio(flagsPanel, flagsGroup, text("radio.rectangle"), "rectangle_RB");
+    layout->addWidget(flagsPanel, QStringLiteral("span 2, wrap para"));
+
+    const QSize small(50, 25);
+    timeFontSizeLbl = caption(text("lbl.font.size.time") + QStringLiteral(":"), "timeFontSizeLbl");
+    layout->addWidget(timeFontSizeLbl, QStringLiteral("span 4, wrap"));
+    timeFontSize_CB = list(FONT_SIZES, 0, small, "timeFontSize_CB");
+    layout->addWidget(timeFontSize_CB, QStringLiteral("span 4, wrap para"));
+
+    taskBarLbl = caption(text("lbl.makeapplicationvisibleontaskbar"), "taskBarLbl");
+    layout->addWidget(taskBarLbl, QStringLiteral("span 4, wrap"));
+    taskBar_CB = list(yesNo, 1, small, "taskBar_CB");
+    layout->addWidget(taskBar_CB, QStringLiteral("span 4, wrap para"));
+
+    alwaysOnTopLbl = caption(text("lbl.applicationisalwaysontop"), "alwaysOnTopLbl");
+    layout->addWidget(alwaysOnTopLbl, QStringLiteral("span 4, wrap"));
+    alwaysOnTop_CB = list(yesNo, 0, small, "alwaysOnTop_CB");
+    layout->addWidget(alwaysOnTop_CB, QStringLiteral("span 4, wrap para"));
+
+    darkModeLbl = caption(text("lbl.usedarkmode"), "darkModeLbl");
+    layout->addWidget(darkModeLbl, QStringLiteral("span 4, wrap"));
+    darkMode_CB = list(yesNo, 1, small, "darkMode_CB");
+    layout->addWidget(darkMode_CB, QStringLiteral("span 4, wrap para"));
+
+    // A screen reader names each list by its caption.
+    dateFormatLbl->setBuddy(dateFormat_CB);
+    timeFormatLbl->setBuddy(timeFormat_CB);
+    timeFontSizeLbl->setBuddy(timeFontSize_CB);
+    taskBarLbl->setBuddy(taskBar_CB);
+    alwaysOnTopLbl->setBuddy(alwaysOnTop_CB);
+    darkModeLbl->setBuddy(darkMode_CB);
+
+    saveButton = new MyJButtonWithImage(saveText, listener, QStringLiteral("images/16/dialog-apply.png"), SaveCmd,
+                                        true, buttonSize, buttonPanel);
+    saveButton->setObjectName(QStringLiteral("saveButton"));
+    cancelButton = new MyJButtonWithImage(cancelText, listener, QStringLiteral("images/16/dialog-disable.png"),
+                                          CancelCmd, true, buttonSize, buttonPanel);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    keepOwnLook(saveButton);
+    keepOwnLook(cancelButton);
+    buttonLayout->addWidget(saveButton);
+    buttonLayout->addWidget(cancelButton);
+    const bool ltr = QLocale::system().textDirection() == Qt::LeftToRight;
+    layout->addWidget(buttonPanel, ltr ? QStringLiteral("span 4, align right") : QStringLiteral("span 4, align left"));
+
+    loadPref();
+
+    const QDateTime now = Clock::now();
+    displayDate->setText(sample(dateFormat_CB->currentText(), MyConstants::DEFAULT_DATE_PATTERN, now));
+    displayTime->setText(sample(timeFormat_CB->currentText(), MyConstants::DEFAULT_TIME_PATTERN, now));
+}
+
+void MySettings::loadPref()
+{
+    // A stored value missing from its list leaves the list as it is.
+    if (const int i = DATE_PATTERNS.indexOf(uP.getDatePattern(MyConstants::DEFAULT_DATE_PATTERN)); i >= 0)
+        select(dateFormat_CB, int(i));
+    if (const int i = TIME_PATTERNS.indexOf(uP.getTimePattern(MyConstants::DEFAULT_TIME_PATTERN)); i >= 0)
+        select(timeFormat_CB, int(i));
+    (uP.isVerticalLayout() ? vertical_RB : horizontal_RB)->setChecked(true);
+    (uP.isRoundFlags() ? round_RB : rectangle_RB)->setChecked(true);
+    if (const int i = FONT_SIZES.indexOf(QString::number(uP.getTimeFontSize())); i >= 0)
+        select(timeFontSize_CB, int(i));
+    select(taskBar_CB, uP.isOnTaskBar() ? 0 : 1);
+    select(alwaysOnTop_CB, uP.isAlwaysOnTop() ? 0 : 1);
+    select(darkMode_CB, uP.isDarkMode() ? 0 : 1);
+}
+
+void MySettings::select(MyJComboBox *box, int index)
+{
+    if (box->currentIndex() == index)
+        actionPerformed(utils::ActionEvent{box, MyJComboBox::ActionCommand});
+    else
+        box->setCurrentIndex(index);
+}
+
+void MySettings::actionPerformed(const utils::ActionEvent &event)
+{
+    const QObject *source = event.source;
+    if (source == saveButton) {
+        saveIt();
+        accept();
+    } else if (source == cancelButton) {
+        reject();
+    } else if (source == dateFormat_CB) {
+        displayDate->setText(sample(dateFormat_CB->currentText(), MyConstants::DEFAULT_DATE_PATTERN, Clock::now()));
+    } else if (source == timeFormat_CB) {
+        displayTime->setText(sample(timeFormat_CB->currentText(), MyConstants::DEFAULT_TIME_PATTERN, Clock::now()));
+    } else if (source == darkMode_CB) {
+        setDarkMode(darkMode_CB->currentIndex() == 0);
+    }
+}
+
+void MySettings::saveIt()
+{
+    dataChanged = true;
+    uP.setDatePattern(dateFormat_CB->currentText());
+    uP.setTimePattern(timeFormat_CB->currentText());
+    uP.setVerticalLayout(vertical_RB->isChecked());
+    uP.setRoundFlags(round_RB->isChecked());
+    uP.setTimeFontSize(timeFontSize_CB->currentText().toInt());
+    uP.setOnTaskBar(taskBar_CB->currentIndex() == 0);
+    uP.setAlwaysOnTop(alwaysOnTop_CB->currentIndex() == 0);
+    uP.setDarkMode(darkMode_CB->currentIndex() == 0);
+}
+
+QString MySettings::sample(const QString &pattern, const QString &defaultPattern, const QDateTime &instant) const
+{
+    // Exactly what a clock of the computer's zone shows with this pattern.
+    return DateFormatter::formatOr(pattern, defaultPattern, instant, ZoneDatabase::localZone());
+}
+
+void MySettings::sizeSampleField(QLineEdit *field, int columns, const QStringList &patterns,
+                                 const QString &defaultPattern)
+{
+    const QFontMetrics metrics = field->fontMetrics();
+    const QDateTime now = Clock::now();
+    int widest = columns * metrics.horizontalAdvance(u'm');
+    for (const QString &pattern : patterns)
+        widest = std::max(widest, metrics.horizontalAdvance(sample(pattern, defaultPattern, now)) + 4);
+    // The frame and margins around the text, as the field itself reckons them.
+    const int chrome = field->minimumSizeHint().width() - metrics.maxWidth();
+    field->setFixedWidth(widest + std::max(chrome, 0));
+}
+
+void MySettings::makeTitledBorder(QGroupBox *panel, const QString &key, const QColor &titleColor)
+{
+    panel->setTitle(QStringLiteral(" ") + labels.getString(key) + QStringLiteral(" "));
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::WindowText, titleColor);
+    panel->setPalette(palette);
+}
+
+QList<MyJComboBox *> MySettings::lists() const
+{
+    return {dateFormat_CB, timeFormat_CB, timeFontSize_CB, taskBar_CB, alwaysOnTop_CB, darkMode_CB};
+}
+
+void MySettings::setDarkMode(bool flag)
+{
+    const QList<QWidget *> controls = {dateFormatLbl,  dateFormat_CB, displayDate,     timeFormatLbl,
+                                       timeFormat_CB,  displayTime,   vertical_RB,     horizontal_RB,
+                                       round_RB,       rectangle_RB,  timeFontSizeLbl, timeFontSize_CB,
+                                       taskBarLbl,     taskBar_CB,    alwaysOnTopLbl,  alwaysOnTop_CB,
+                                       darkModeLbl,    darkMode_CB};
+    if (!flag) {
+        const QColor background = utils::UiDefaults::getColor(QStringLiteral("Panel.background"));
+        const QColor text = ColorRoles::darkModeBackground();
+        colourPane(this, background);
+        for (QWidget *control : controls)
+            colourControl(control, text, background);
+        const QColor titleColor = QApplication::palette(layoutPanel).color(QPalette::WindowText);
+        colourPane(layoutPanel, background);
+        makeTitledBorder(layoutPanel, QStringLiteral("lbl.layout"), titleColor);
+        colourPane(flagsPanel, background);
+        makeTitledBorder(flagsPanel, QStringLiteral("lbl.countryflag"), titleColor);
+        colourPane(buttonPanel, background);
+        // The lists keep whatever renderer they have.
+        for (MyJComboBox *box : lists())
+            colourListBackground(box, background);
+        return;
+    }
+
+    const QColor background = ColorRoles::darkModeBackground();
+    const QColor text = ColorRoles::darkModeMenuText();
+    colourPane(this, background);
+    colourPane(layoutPanel, background);
+    colourPane(flagsPanel, background);
+    colourPane(buttonPanel, background);
+    for (QWidget *control : controls)
+        colourControl(control, text, background);
+    makeTitledBorder(layoutPanel, QStringLiteral("lbl.layout"), text);
+    makeTitledBorder(flagsPanel, QStringLiteral("lbl.countryflag"), text);
+    for (MyJComboBox *box : lists()) {
+        colourListBackground(box, ColorRoles::clockBorder());
+        QAbstractItemDelegate *previous = box->itemDelegate();
+        box->setItemDelegate(new MyCellRenderer(box));
+        // The box does not delete a delegate it lets go of.
+        if (previous && previous->parent() == box)
+            previous->deleteLater();
+    }
+}
+
+void MySettings::centreOnOwner()
+{
+    QWidget *owner = parentWidget();
+    if (!owner)
+        return;
+    QRect frame(QPoint(0, 0), size());
+    frame.moveCenter(owner->window()->frameGeometry().center());
+    // Whole on the owner's screen, even when the owner sits near its edge.
+    if (const QScreen *screen = owner->window()->screen()) {
+        const QRect room = screen->availableGeometry();
+        frame.moveLeft(std::clamp(frame.left(), room.left(), std::max(room.left(), room.right() + 1 - frame.width())));
+        frame.moveTop(std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() + 1 - frame.height())));
+    }
+    move(frame.topLeft());
+}
+
+} // namespace quillmark::hrl
