@@ -121,8 +121,10 @@ TimeZoneDialog::TimeZoneDialog(const utils::GuiPreferences &gP, UserPreferences 
     // Wide enough for the longest entry where the fonts ask for more than the minimum.
     resize(std::max(MIN_WIDTH + extraWidth, sizeHint().width()), MIN_HEIGHT);
 
-    keyListened = {this, addButton, deleteButton, moveUpButton, moveDownButton, closeButton};
-    timeZonesList->viewport()->installEventFilter(this);
+    // Escape typed on the list or on Save does nothing; Enter on Close closes.
+    for (QObject *watched : {static_cast<QObject *>(timeZonesList), static_cast<QObject *>(saveButton),
+                             static_cast<QObject *>(closeButton), static_cast<QObject *>(timeZonesList->viewport())})
+        watched->installEventFilter(this);
     setButtonsAndItems();
 
     utils::OwnerLock::lock(owner, this);
@@ -476,19 +478,16 @@ void TimeZoneDialog::placeOverOwner()
 
 void TimeZoneDialog::keyPressEvent(QKeyEvent *event)
 {
-    QWidget *origin = focusWidget();
-    if (!origin)
-        origin = this;
+    // Keys reach here from the dialog itself and from the buttons that let them pass; the list
+    // and Save keep Escape to themselves (eventFilter).
     switch (event->key()) {
     case Qt::Key_Escape:
-        if (keyListened.contains(origin))
-            handleClose();
         event->accept();
+        handleClose();
         return;
     case Qt::Key_Enter:
     case Qt::Key_Return:
-        if (origin == closeButton)
-            handleClose();
+        // No default button: Enter means something only on Close.
         event->accept();
         return;
     default:
@@ -514,7 +513,15 @@ void TimeZoneDialog::resizeEvent(QResizeEvent *event)
 
 bool TimeZoneDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == timeZonesList->viewport()) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Escape && (watched == timeZonesList || watched == saveButton))
+            return true;
+        if ((key == Qt::Key_Enter || key == Qt::Key_Return) && watched == closeButton) {
+            handleClose();
+            return true;
+        }
+    } else if (watched == timeZonesList->viewport()) {
         if (event->type() == QEvent::MouseButtonPress) {
             // The list moves its selection after this filter has run.
             QMetaObject::invokeMethod(this, [this] { setButtonsAndItems(); }, Qt::QueuedConnection);

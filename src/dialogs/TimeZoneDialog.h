@@ -5,7 +5,6 @@
 
 #include <QColor>
 #include <QDialog>
-#include <QList>
 #include <QPointer>
 #include <QStyledItemDelegate>
 
@@ -121,8 +120,6 @@ private:
     QAction *moveUpPopupItem = nullptr;
     QAction *moveDownPopupItem = nullptr;
     QMenu *shortPopup = nullptr;
-    // Where Escape closes the dialog; the list and Save are not among them.
-    QList<QWidget *> keyListened;
     std::future<QStringList> allEntries;
     QStringList allEntryTexts;
     QColor optionPaneColor;
