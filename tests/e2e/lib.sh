@@ -172,3 +172,35 @@ window_geometry() {  # prints "x y w h" of the window's outer frame on the root 
 window_shot() {  # window_shot file : the window's pixels
     import -window root -crop "$(window_geometry | awk '{print $3 "x" $4 "+" $1 "+" $2}')" "$1"
 }
+
+# wait_window title : waits (at most 5 s) for a mapped window of ours with that title and prints its id.
+wait_window() {
+    local w
+    for _ in $(seq 50); do
+        w=$(windows_named "$1" | head -1)
+        [ -n "$w" ] && { echo "$w"; return 0; }
+        sleep 0.1
+    done
+    return 0
+}
+
+# wait_window_gone title : waits (at most 5 s) until no window of ours with that title is mapped.
+wait_window_gone() {
+    for _ in $(seq 50); do
+        [ -z "$(windows_named "$1")" ] && return 0
+        sleep 0.1
+    done
+    fail "the window \"$1\" stayed open"
+}
+
+# stacking_position id : where a managed window stands from the bottom in the window manager's
+# stacking order (higher is nearer the top), or nothing when it is not managed.
+stacking_position() {
+    local id n=0 w
+    id=$(printf '0x%x' "$1")
+    for w in $(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/^[^#]*# //' | tr -d ','); do
+        n=$((n + 1))
+        [ "$w" = "$id" ] && { echo "$n"; return 0; }
+    done
+    return 0
+}
