@@ -31,7 +31,9 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <initializer_list>
 #include <memory>
+#include <utility>
 
 namespace quillmark::hrl {
 
@@ -58,23 +60,23 @@ const QString DeleteIcon = QStringLiteral("images/16/dialog-cancel-4.png");
 const QString MoveUpIcon = QStringLiteral("images/16/up_arrow.gif");
 const QString MoveDownIcon = QStringLiteral("images/16/down_arrow.gif");
 
-void setColors(QWidget *widget, const QColor &text, const QColor &background)
+// Dark mode sets its colours role by role; the background is filled, as an opaque panel's.
+void setColors(QWidget *widget, std::initializer_list<std::pair<QPalette::ColorRole, QColor>> colors)
 {
     QPalette palette = widget->palette();
-    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(role, text);
-    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
-        palette.setColor(role, background);
+    for (const auto &[role, color] : colors)
+        palette.setColor(role, color);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
 
-void setBackground(QWidget *widget, const QColor &background)
+// White on black: the add box's panel, label and choice box.
+void setWhiteOnBlack(QWidget *widget)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, background);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
+    const QColor text = ColorRoles::darkModeMenuText();
+    const QColor background = ColorRoles::darkModeBackground();
+    setColors(widget, {{QPalette::WindowText, text}, {QPalette::Text, text}, {QPalette::ButtonText, text},
+                       {QPalette::Window, background}, {QPalette::Base, background}, {QPalette::Button, background}});
 }
 
 } // namespace
@@ -89,7 +91,6 @@ TimeZoneDialog::TimeZoneDialog(const utils::GuiPreferences &gP, UserPreferences 
     setModal(true);
     setWindowTitle(title);
     extraWidth = gP.isLargeFont() ? 100 : 0;
-    resize(MIN_WIDTH + extraWidth, MIN_HEIGHT);
 
     optionPaneColor = UiDefaults::getColor(OptionPaneBackground);
     panelPaneColor = UiDefaults::getColor(PanelBackground);
@@ -118,7 +119,7 @@ TimeZoneDialog::TimeZoneDialog(const utils::GuiPreferences &gP, UserPreferences 
 
     addPopup();
     setButtonsAndItems();
-    // Wide enough for the longest entry where the fonts ask for more than the minimum.
+    // 400 (500 with the large font) by 460, or as wide as the longest entry asks.
     resize(std::max(MIN_WIDTH + extraWidth, sizeHint().width()), MIN_HEIGHT);
 
     // Escape typed on the list or on Save does nothing; Enter on Close closes.
@@ -156,14 +157,7 @@ TimeZoneDialog::TimeZoneDialog(const utils::GuiPreferences &gP, UserPreferences 
 TimeZoneDialog::~TimeZoneDialog()
 {
     // A dialog destroyed while still open must not leave the owner locked or the defaults dark.
-    if (!cleanedUp) {
-        if (darkMode) {
-            UiDefaults::put(OptionPaneMessageForeground, ColorRoles::darkModeMenu());
-            UiDefaults::put(OptionPaneBackground, optionPaneColor);
-            UiDefaults::put(PanelBackground, panelPaneColor);
-        }
-        utils::OwnerLock::unlock(owner, this);
-    }
+    releaseOwnerAndDefaults();
 }
 
 QString TimeZoneDialog::calculateOffset(int rawOffsetMs)
@@ -324,7 +318,7 @@ void TimeZoneDialog::moveSelected(int step)
 {
     const int row = selectedRow();
     const int target = row + step;
-    // The buttons' states are refreshed only now and then; the ends hold whatever they say.
+    // The enabled states are refreshed only now and then, so the ends are guarded here too.
     if (row < 0 || target < 0 || target >= timeZonesModel->rowCount())
         return;
     const QString entry = timeZonesModel->index(row, 0).data().toString();
@@ -355,10 +349,10 @@ void TimeZoneDialog::handleAdd()
     layout->addWidget(choice, QStringLiteral("span 4, wrap para"));
 
     if (darkMode) {
-        setColors(panel.get(), ColorRoles::darkModeMenuText(), ColorRoles::darkModeBackground());
-        setColors(label, ColorRoles::darkModeMenuText(), ColorRoles::darkModeBackground());
+        setWhiteOnBlack(panel.get());
+        setWhiteOnBlack(label);
         choice->setItemDelegate(new MyCellRenderer(choice));
-        setColors(choice, ColorRoles::darkModeMenuText(), ColorRoles::darkModeBackground());
+        setWhiteOnBlack(choice);
     }
     panel->setLayoutDirection(layoutDirection());
 
@@ -436,28 +430,31 @@ void TimeZoneDialog::handleClose()
 
 void TimeZoneDialog::dialogCleanUp()
 {
-    if (!cleanedUp) {
-        cleanedUp = true;
-        if (darkMode) {
-            UiDefaults::put(OptionPaneMessageForeground, ColorRoles::darkModeMenu());
-            UiDefaults::put(OptionPaneBackground, optionPaneColor);
-            UiDefaults::put(PanelBackground, panelPaneColor);
-        }
-        utils::OwnerLock::unlock(owner, this);
-    }
+    releaseOwnerAndDefaults();
     hide();
+}
+
+void TimeZoneDialog::releaseOwnerAndDefaults()
+{
+    if (cleanedUp)
+        return;
+    cleanedUp = true;
+    if (darkMode) {
+        UiDefaults::put(OptionPaneMessageForeground, ColorRoles::darkModeMenu());
+        UiDefaults::put(OptionPaneBackground, optionPaneColor);
+        UiDefaults::put(PanelBackground, panelPaneColor);
+    }
+    utils::OwnerLock::unlock(owner, this);
 }
 
 void TimeZoneDialog::setDarkMode()
 {
-    setBackground(this, ColorRoles::darkModeBackground());
-    setBackground(panel1, ColorRoles::darkModeBackground());
-    QPalette palette = timeZonesList->palette();
-    palette.setColor(QPalette::Base, ColorRoles::darkModeBackground());
-    palette.setColor(QPalette::Text, ColorRoles::darkModeMenuText());
-    palette.setColor(QPalette::Highlight, ColorRoles::darkModeDialogText());
-    palette.setColor(QPalette::HighlightedText, ColorRoles::clockBorder());
-    timeZonesList->setPalette(palette);
+    setColors(this, {{QPalette::Window, ColorRoles::darkModeBackground()}});
+    setColors(panel1, {{QPalette::Window, ColorRoles::darkModeBackground()}});
+    setColors(timeZonesList, {{QPalette::Base, ColorRoles::darkModeBackground()},
+                              {QPalette::Text, ColorRoles::darkModeMenuText()},
+                              {QPalette::Highlight, ColorRoles::darkModeDialogText()},
+                              {QPalette::HighlightedText, ColorRoles::clockBorder()}});
 }
 
 void TimeZoneDialog::placeOverOwner()

@@ -52,7 +52,8 @@ public:
     static QString entryText(const QString &zoneId, const QString &utc, const QDateTime &instant);
     // The offset text of a standard offset in milliseconds, "+05:30" or "+00:00".
     static QString calculateOffset(int rawOffsetMs);
-    // Every identifier of the database, in its order, as entry texts.
+    // Every identifier of the database, in its order, as entry texts. They are made on a thread
+    // of their own from construction on; the first call waits for them if need be.
     QStringList getTimeZoneList();
     // The row the add box preselects for the computer's zone: the entry of exactly that
     // identifier, else the last entry whose identifier contains it; -1 when none does.
@@ -98,6 +99,8 @@ private:
     void handleSave();
     void handleClose();
     void dialogCleanUp();
+    // Once only: the toolkit defaults back as they were before, the owner free again.
+    void releaseOwnerAndDefaults();
     void setDarkMode();
     QString stripUTC(const QString &entry) const;
     int selectedRow() const;
