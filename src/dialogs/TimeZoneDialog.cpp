@@ -212,7 +212,7 @@ void TimeZoneDialog::buildTable()
 
 void TimeZoneDialog::buildButtons()
 {
-    struct Spec {
+    struct ButtonRow {
         const char *key;
         QString icon;
         QString command;
@@ -220,7 +220,7 @@ void TimeZoneDialog::buildButtons()
         const char *constraint;
         MyJButtonWithImage **field;
     };
-    const Spec specs[] = {
+    const ButtonRow rows[] = {
         {"button.add", AddIcon, AddRow, true, "gaptop 40, gapright 10, alignx center, wrap", &addButton},
         {"button.delete", DeleteIcon, DeleteRow, false, "gapright 10, alignx center, wrap", &deleteButton},
         {"button.moveup", MoveUpIcon, MoveUp, false, "gaptop 20, gapright 10, alignx center, wrap", &moveUpButton},
@@ -234,19 +234,19 @@ void TimeZoneDialog::buildButtons()
     // One size for all six: the widest text in a plain button's font.
     const QPushButton plain;
     int widest = 0;
-    for (const Spec &spec : specs)
-        widest = std::max(widest, utils::FontUtils::getStringWidth(labels.getString(QLatin1String(spec.key)), &plain));
+    for (const ButtonRow &row : rows)
+        widest = std::max(widest, utils::FontUtils::getStringWidth(labels.getString(QLatin1String(row.key)), &plain));
     const QSize size(std::max(widest + 55, 110), 25);
 
     const utils::ActionListener listener = [this](const utils::ActionEvent &event) { actionPerformed(event); };
     auto *layout = static_cast<utils::MigLayout *>(panel1->layout());
-    for (const Spec &spec : specs) {
-        auto *button = new MyJButtonWithImage(labels.getString(QLatin1String(spec.key)), listener, spec.icon,
-                                              spec.command, spec.enabled, size, panel1);
+    for (const ButtonRow &row : rows) {
+        auto *button = new MyJButtonWithImage(labels.getString(QLatin1String(row.key)), listener, row.icon,
+                                              row.command, row.enabled, size, panel1);
         // Enter presses no button but Close; a focused button is pressed with the space bar.
         button->setAutoDefault(false);
-        layout->addWidget(button, QLatin1String(spec.constraint));
-        *spec.field = button;
+        layout->addWidget(button, QLatin1String(row.constraint));
+        *row.field = button;
     }
 }
 
