@@ -5,7 +5,7 @@ cd "$(dirname "$0")/.."
 source tools/deps.sh
 hrl_install_packages "${HRL_BUILD_PACKAGES[@]}" xvfb xauth strace python3-xlib
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DHRL_BUILD_TESTS=OFF >/dev/null
-cmake --build build-bench --target horalia bench_minimal bench_resetview
+cmake --build build-bench --target horalia bench_minimal bench_resetview bench_timezonedialog
 Xvfb :97 -screen 0 1280x800x24 -nolisten tcp -br >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb' EXIT
@@ -13,3 +13,4 @@ sleep 1
 export DISPLAY=:97
 /usr/bin/python3 bench/measure.py build-bench/src/app/horalia build-bench/bench/bench_minimal
 HOME=$(mktemp -d) build-bench/bench/bench_resetview
+HOME=$(mktemp -d) build-bench/bench/bench_timezonedialog

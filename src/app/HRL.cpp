@@ -19,6 +19,7 @@
 #include "SystemProperties.h"
 #include "SystemUtils.h"
 #include "TerminationWatcher.h"
+#include "TimeZoneDialog.h"
 #include "TimeZoneObject.h"
 #include "Clock.h"
 #include "UiDefaults.h"
@@ -363,7 +364,12 @@ void HRL::setTrayCommandsEnabled(bool enabled)
 
 void HRL::showTimeZoneDialog()
 {
-    // The time zone dialog opens here, modal; when it reports changed data the view is rebuilt.
+    TimeZoneDialog dialog(gP, &uP, this, labels.getString(QStringLiteral("dialog.title.timezoneconfiguration")),
+                          labels);
+    runConfigurationDialog(&dialog);
+    // The window is rebuilt where it stands.
+    if (dialog.isDataChanged())
+        resetView(false);
 }
 
 void HRL::showSettings(bool passDarkMode)
