@@ -20,6 +20,7 @@
 #include "TimeZoneObject.h"
 #include "Clock.h"
 #include "UiDefaults.h"
+#include "WindowPlacement.h"
 #include "WindowStacking.h"
 
 #include <QApplication>
@@ -101,7 +102,7 @@ HRL::HRL()
         utils::FontUtils::handleAdjustFontRemoveBold(gP.getFontVariableWidthSize());
 
     setWindowTitle(labels.getString(QStringLiteral("hrl.name")));
-    placeAt(gP.getMainWindowLocation(50, 50));
+    placeAtStoredPosition();
     setWindowIcon(utils::Anchor::icon(QStringLiteral("images/") + iconName() + QStringLiteral(".png")));
 
     if (isMac) {
@@ -149,7 +150,8 @@ HRL::HRL()
         this);
 
     adjustSize();
-    placeAt(placedAt);
+    // Whether the window can be seen there depends on its packed size.
+    placeAtStoredPosition();
     show();
 }
 
@@ -174,27 +176,44 @@ void HRL::mySetLocale(const QLocale &locale)
 
 void HRL::removePreferences()
 {
+    const QPoint stored = gP.getMainWindowLocation(50, 50);
     uP.removePreferences();
     gP.removePreferences();
+    // The monitor it was on may come back; until the user places the window, it is kept.
+    if (atFallback)
+        gP.setMainWindowLocation(stored.x(), stored.y());
 }
 
 void HRL::placeAt(const QPoint &position)
 {
     placedAt = position;
+    atFallback = false;
     move(position);
+}
+
+void HRL::placeAtStoredPosition()
+{
+    const QPoint stored = gP.getMainWindowLocation(50, 50);
+    atFallback = !WindowPlacement::isReachableNow(stored, size());
+    placedAt = atFallback ? WindowPlacement::fallbackNow() : stored;
+    move(placedAt);
 }
 
 void HRL::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
     // Some window managers report (0, 0) right after mapping a window that stands elsewhere;
-    // only moves of a shown window count.
-    if (isVisible() && event->pos() != QPoint(0, 0))
+    // only moves of a shown window count. A window manager also pulls a window that it cannot
+    // show back to the screen's edge, a sliver of it in view: that is no place the user chose.
+    if (isVisible() && event->pos() != QPoint(0, 0) && WindowPlacement::isReachableNow(event->oldPos(), size())
+        && WindowPlacement::isReachableNow(event->pos(), size()))
         placedAt = event->pos();
 }
 
 void HRL::saveWindowSettings()
 {
+    if (atFallback)
+        return;
     const int x = std::max(0, placedAt.x());
     const int y = std::max(0, placedAt.y());
     gP.setMainWindowLocation(x, y);
@@ -518,8 +537,6 @@ void HRL::resetView(bool restorePosition)
     timeZones_AL.clear();
     setPalette(QPalette());
     setAutoFillBackground(false);
-    if (restorePosition)
-        placeAt(gP.getMainWindowLocation(50, 50));
     addPopup();
     createLayout();
     Qt::WindowFlags flags = windowFlags();
@@ -528,7 +545,10 @@ void HRL::resetView(bool restorePosition)
         setWindowFlags(flags);
     applyOrientation();
     adjustSize();
-    move(placedAt);
+    if (restorePosition)
+        placeAtStoredPosition();
+    else
+        move(placedAt);
     show();
 }
 
