@@ -203,10 +203,10 @@ void HRL::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
     // Some window managers report (0, 0) right after mapping a window that stands elsewhere;
-    // only moves of a shown window count. A window manager also pulls a window that it cannot
-    // show back to the screen's edge, a sliver of it in view: that is no place the user chose.
-    if (isVisible() && event->pos() != QPoint(0, 0) && WindowPlacement::isReachableNow(event->oldPos(), size())
-        && WindowPlacement::isReachableNow(event->pos(), size()))
+    // only moves of a shown window count. A window manager also moves a window on its own when
+    // the window does not fit where it was put (one taller than the screen, one that X11's 16-bit
+    // coordinates cannot place): only the move of a window that lay all on a screen is the user's.
+    if (isVisible() && event->pos() != QPoint(0, 0) && WindowPlacement::liesWithinNow(event->oldPos(), size()))
         placedAt = event->pos();
 }
 

@@ -32,18 +32,42 @@ bool WindowPlacement::isReachable(const QPoint &position, const QSize &size, con
     });
 }
 
+bool WindowPlacement::liesWithin(const QPoint &position, const QSize &size, const QList<QRect> &areas)
+{
+    const qint64 width = std::max(1, size.width());
+    const qint64 height = std::max(1, size.height());
+    return std::any_of(areas.cbegin(), areas.cend(), [&](const QRect &area) {
+        return overlap(position.x(), width, area.x(), area.width()) == width
+            && overlap(position.y(), height, area.y(), area.height()) == height;
+    });
+}
+
 QPoint WindowPlacement::fallback(const QRect &primaryScreen)
 {
     return primaryScreen.topLeft() + QPoint(50, 50);
 }
 
-bool WindowPlacement::isReachableNow(const QPoint &position, const QSize &size)
+namespace {
+
+QList<QRect> availableAreas()
 {
     QList<QRect> areas;
     const QList<QScreen *> screens = QGuiApplication::screens();
     for (const QScreen *screen : screens)
         areas << screen->availableGeometry();
-    return isReachable(position, size, areas);
+    return areas;
+}
+
+} // namespace
+
+bool WindowPlacement::isReachableNow(const QPoint &position, const QSize &size)
+{
+    return isReachable(position, size, availableAreas());
+}
+
+bool WindowPlacement::liesWithinNow(const QPoint &position, const QSize &size)
+{
+    return liesWithin(position, size, availableAreas());
 }
 
 QPoint WindowPlacement::fallbackNow()

@@ -149,12 +149,36 @@ private Q_SLOTS:
     void positionIsStoredNeverNegative()
     {
         HRL hrl;
-        hrl.move(-30, 15);
+        hrl.placeAt(QPoint(-30, 15));
         hrl.saveWindowSettings();
         QCOMPARE(GuiPreferences(HRL::MAIN_CLASS).getMainWindowLocation(50, 50), QPoint(0, 15));
-        hrl.move(700, 400);
+        hrl.placeAt(QPoint(700, 400));
         hrl.saveWindowSettings();
         QCOMPARE(GuiPreferences(HRL::MAIN_CLASS).getMainWindowLocation(50, 50), QPoint(700, 400));
+    }
+
+    void onlyMovesOfAWindowAllOnTheScreenAreStored()
+    {
+        prefs().setTimeZones(QStringLiteral("Asia/Tokyo"));
+        HRL hrl;
+        QVERIFY(hrl.width() < 200 && hrl.height() < 300);
+        // Moves as a window manager makes them for its user.
+        hrl.move(300, 200);
+        hrl.move(750, 200);
+        hrl.saveWindowSettings();
+        QCOMPARE(storedPosition(), QPoint(750, 200));
+        // From there, partly off the screen, a move is the window manager's own doing.
+        hrl.move(600, 200);
+        hrl.saveWindowSettings();
+        QCOMPARE(storedPosition(), QPoint(750, 200));
+        // So is any move of a window taller than the screen.
+        prefs().setTimeZones(QStringList(20, QStringLiteral("Asia/Tokyo")).join(u';'));
+        hrl.placeAt(QPoint(50, 50));
+        hrl.resetView(false);
+        QVERIFY(hrl.height() > 600);
+        hrl.move(50, -100);
+        hrl.saveWindowSettings();
+        QCOMPARE(storedPosition(), QPoint(50, 50));
     }
 
     // The offscreen screen is 800 x 600.

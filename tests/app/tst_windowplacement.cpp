@@ -63,6 +63,21 @@ private Q_SLOTS:
         QCOMPARE(WindowPlacement::isReachable(position, size, areas), expected);
     }
 
+    void liesWithin()
+    {
+        const QSize window(200, 300);
+        QVERIFY(WindowPlacement::liesWithin(QPoint(0, 24), window, {left()}));
+        QVERIFY(WindowPlacement::liesWithin(QPoint(1080, 500), window, {left()}));
+        QVERIFY(!WindowPlacement::liesWithin(QPoint(1081, 500), window, {left()}));
+        QVERIFY(!WindowPlacement::liesWithin(QPoint(50, 23), window, {left()}));
+        // Taller than the screen: never all on it.
+        QVERIFY(!WindowPlacement::liesWithin(QPoint(50, 50), QSize(127, 32767), {left(), right()}));
+        QVERIFY(WindowPlacement::liesWithin(QPoint(1300, 50), window, {left(), right()}));
+        // Across two screens is on neither.
+        QVERIFY(!WindowPlacement::liesWithin(QPoint(1200, 50), window, {left(), right()}));
+        QVERIFY(!WindowPlacement::liesWithin(QPoint(std::numeric_limits<int>::max(), 0), window, {left()}));
+    }
+
     void fallbackIsFiftyFiftyOfThePrimaryScreen()
     {
         QCOMPARE(WindowPlacement::fallback(QRect(0, 0, 1280, 800)), QPoint(50, 50));
