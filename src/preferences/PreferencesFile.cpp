@@ -15,7 +15,9 @@ namespace quillmark::utils {
 namespace {
 
 QMutex filesMutex;
-std::atomic<int> movedAside{0};
+// Counts changes of state after the first examination: each is a file moved aside, or one that
+// could not be.
+std::atomic<int> changes{0};
 
 QHash<QString, PreferencesFile::State> &files()
 {
@@ -26,6 +28,15 @@ QHash<QString, PreferencesFile::State> &files()
 void trace(const char *method, const QString &message)
 {
     Logger::log(QStringLiteral("PreferencesFile"), QString::fromLatin1(method), QStringLiteral("Exception: ") + message);
+}
+
+// QSettings parses the body of a section when a key of it is first read, so a format error shows
+// only once every key was.
+bool parses(const QString &fileName)
+{
+    QSettings probe(fileName, QSettings::IniFormat);
+    [[maybe_unused]] const QStringList keys = probe.allKeys();
+    return probe.status() == QSettings::NoError;
 }
 
 PreferencesFile::State examine(const QString &fileName, QSettings::Status status)
@@ -45,7 +56,7 @@ PreferencesFile::State examine(const QString &fileName, QSettings::Status status
                           .arg(fileName));
         return State::Inaccessible;
     }
-    if (status == QSettings::FormatError || !PreferencesFile::isSettingsText(file.readAll())) {
+    if (status == QSettings::FormatError || !PreferencesFile::isSettingsText(file.readAll()) || !parses(fileName)) {
         trace("open", QStringLiteral("the preferences store %1 holds no readable settings; using the defaults, and it is "
                                      "moved aside to %2 before the first change")
                           .arg(fileName, PreferencesFile::asideName(fileName, QDate::currentDate())));
@@ -84,16 +95,17 @@ bool PreferencesFile::prepareWrite(const QString &fileName)
         trace("prepareWrite", QStringLiteral("cannot move the unreadable preferences store %1 aside; changes are not saved")
                                   .arg(fileName));
         it.value() = State::Inaccessible;
+        ++changes;
         return false;
     }
     it.value() = State::Usable;
-    ++movedAside;
+    ++changes;
     return true;
 }
 
 int PreferencesFile::generation()
 {
-    return movedAside.load();
+    return changes.load();
 }
 
 bool PreferencesFile::isSettingsText(const QByteArray &content)

@@ -35,7 +35,8 @@ public:
     // Called before every write: moves an unreadable file aside. False where the write must not
     // happen.
     static bool prepareWrite(const QString &fileName);
-    // Counts the files moved aside: settings objects opened before then hold the old content.
+    // Changes whenever a file was moved aside or failed to be: states looked up before are stale,
+    // and settings opened before hold the old content.
     static int generation();
 
     // Whether the bytes can be the text of an INI file: UTF-8 without NUL bytes.

@@ -78,7 +78,7 @@ PreferencesNode::PreferencesNode(const QString &path)
     , generation(PreferencesFile::generation())
 {
     settings = openSettings(path);
-    PreferencesFile::open(settings->fileName(), settings->status());
+    usable = PreferencesFile::open(settings->fileName(), settings->status()) == PreferencesFile::State::Usable;
 }
 
 PreferencesNode::PreferencesNode(PreferencesNode &&other) noexcept = default;
@@ -87,16 +87,19 @@ PreferencesNode::~PreferencesNode() = default;
 
 QSettings &PreferencesNode::store() const
 {
-    if (generation != PreferencesFile::generation()) {
-        generation = PreferencesFile::generation();
+    // Looked at on every read, so an atomic counter and not the table behind a lock.
+    if (const int now = PreferencesFile::generation(); now != generation) {
+        generation = now;
         settings = openSettings(nodePath);
+        usable = PreferencesFile::state(settings->fileName()) == PreferencesFile::State::Usable;
     }
     return *settings;
 }
 
 bool PreferencesNode::readable() const
 {
-    return PreferencesFile::state(settings->fileName()) == PreferencesFile::State::Usable;
+    store();
+    return usable;
 }
 
 bool PreferencesNode::prepareWrite() const

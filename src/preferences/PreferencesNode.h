@@ -50,7 +50,8 @@ public:
     static bool parseLong(const QString &text, qint64 *value);
 
 private:
-    // The settings, opened again when the file under them was moved aside.
+    // The settings, opened again when the file under them was moved aside. Every use of the
+    // store goes through here.
     QSettings &store() const;
     bool readable() const;
     // False where the store must not be written.
@@ -59,7 +60,9 @@ private:
 
     QString nodePath;
     mutable std::unique_ptr<QSettings> settings;
+    // What PreferencesFile said of the file, and when.
     mutable int generation = 0;
+    mutable bool usable = true;
 };
 
 } // namespace quillmark::utils
