@@ -1,16 +1,23 @@
 #!/usr/bin/env bash
-# Builds the program and the yardstick window, then measures both on a display of their own.
+# Builds the program and the yardstick window, then measures both side by side on a display of
+# their own.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/deps.sh
 hrl_install_packages "${HRL_BUILD_PACKAGES[@]}" xvfb xauth strace python3-xlib
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DHRL_BUILD_TESTS=OFF >/dev/null
-cmake --build build-bench --target horalia bench_minimal bench_resetview bench_timezonedialog
-Xvfb :97 -screen 0 1280x800x24 -nolisten tcp -br >/dev/null 2>&1 &
+cmake --build build-bench --target horalia bench_minimal bench_resetview bench_timezonedialog bench_tick
+for n in $(seq 90 99); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break
+done
+Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp -br >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb' EXIT
 sleep 1
-export DISPLAY=:97
+export DISPLAY=":$n"
 /usr/bin/python3 bench/measure.py build-bench/src/app/horalia build-bench/bench/bench_minimal
-HOME=$(mktemp -d) build-bench/bench/bench_resetview
-HOME=$(mktemp -d) build-bench/bench/bench_timezonedialog
+# The program's own trace lines are not figures.
+figures() { grep -v -e '^[0-9]\{4\}/[0-9][0-9]/[0-9][0-9] ' -e '^SystemTray is not supported$' || true; }
+HOME=$(mktemp -d) build-bench/bench/bench_resetview | figures
+HOME=$(mktemp -d) build-bench/bench/bench_timezonedialog | figures
+HOME=$(mktemp -d) build-bench/bench/bench_tick | figures

@@ -23,6 +23,7 @@
 #include "TimeZoneObject.h"
 #include "Clock.h"
 #include "UiDefaults.h"
+#include "WindowPlacement.h"
 #include "WindowStacking.h"
 
 #include <QApplication>
@@ -104,7 +105,7 @@ HRL::HRL()
         utils::FontUtils::handleAdjustFontRemoveBold(gP.getFontVariableWidthSize());
 
     setWindowTitle(labels.getString(QStringLiteral("hrl.name")));
-    placeAt(gP.getMainWindowLocation(50, 50));
+    placeAtStoredPosition();
     setWindowIcon(utils::Anchor::icon(QStringLiteral("images/") + iconName() + QStringLiteral(".png")));
 
     if (isMac) {
@@ -152,7 +153,8 @@ HRL::HRL()
         this);
 
     adjustSize();
-    placeAt(placedAt);
+    // Whether the window can be seen there depends on its packed size.
+    placeAtStoredPosition();
     show();
 }
 
@@ -177,27 +179,44 @@ void HRL::mySetLocale(const QLocale &locale)
 
 void HRL::removePreferences()
 {
+    const QPoint stored = gP.getMainWindowLocation(50, 50);
     uP.removePreferences();
     gP.removePreferences();
+    // The monitor it was on may come back; until the user places the window, it is kept.
+    if (atFallback)
+        gP.setMainWindowLocation(stored.x(), stored.y());
 }
 
 void HRL::placeAt(const QPoint &position)
 {
     placedAt = position;
+    atFallback = false;
     move(position);
+}
+
+void HRL::placeAtStoredPosition()
+{
+    const QPoint stored = gP.getMainWindowLocation(50, 50);
+    atFallback = !WindowPlacement::isReachableNow(stored, size());
+    placedAt = atFallback ? WindowPlacement::fallbackNow() : stored;
+    move(placedAt);
 }
 
 void HRL::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
     // Some window managers report (0, 0) right after mapping a window that stands elsewhere;
-    // only moves of a shown window count.
-    if (isVisible() && event->pos() != QPoint(0, 0))
+    // only moves of a shown window count. A window manager also moves a window on its own when
+    // the window does not fit where it was put (one taller than the screen, one that X11's 16-bit
+    // coordinates cannot place): only the move of a window that lay all on a screen is the user's.
+    if (isVisible() && event->pos() != QPoint(0, 0) && WindowPlacement::liesWithinNow(event->oldPos(), size()))
         placedAt = event->pos();
 }
 
 void HRL::saveWindowSettings()
 {
+    if (atFallback)
+        return;
     const int x = std::max(0, placedAt.x());
     const int y = std::max(0, placedAt.y());
     gP.setMainWindowLocation(x, y);
@@ -541,8 +560,6 @@ void HRL::resetView(bool restorePosition)
     timeZones_AL.clear();
     setPalette(QPalette());
     setAutoFillBackground(false);
-    if (restorePosition)
-        placeAt(gP.getMainWindowLocation(50, 50));
     addPopup();
     createLayout();
     Qt::WindowFlags flags = windowFlags();
@@ -551,7 +568,10 @@ void HRL::resetView(bool restorePosition)
         setWindowFlags(flags);
     applyOrientation();
     adjustSize();
-    move(placedAt);
+    if (restorePosition)
+        placeAtStoredPosition();
+    else
+        move(placedAt);
     show();
 }
 

@@ -42,17 +42,19 @@ public:
     ~HRL() override;
 
     void mySetLocale(const QLocale &locale);
+    // While the window stands in for a position it could not show, that position stays stored.
     void removePreferences();
     // Cancels the timer, hides the window and ends the event loop with status 0.
     void dismiss();
-    // Stores the window position (negative coordinates as 0).
+    // Stores the window position (negative coordinates as 0); nothing while the window stands in
+    // for a stored position it could not show and the user has not placed it since.
     void saveWindowSettings();
     // Rebuilds the content from the preferences; true puts the window back at its stored position.
     void resetView(bool restorePosition);
     // Runs the command of a menu item: "TimeZones", "Settings", "Exit", "ResetView" or "About";
     // any other does nothing.
     void actionPerformed(const QString &command);
-    // Moves the window and remembers the position as the one to store.
+    // Moves the window where the user put it and remembers the position as the one to store.
     void placeAt(const QPoint &position);
 
     utils::GuiPreferences &getGuiPreferences() { return gP; }
@@ -68,6 +70,8 @@ public:
     QSize getWindowSize() const;
     // Where the window was last put, by us or by the user.
     QPoint windowPosition() const { return placedAt; }
+    // Whether the window stands in for a stored position on no screen.
+    bool isAtFallbackPosition() const { return atFallback; }
     // Runs one refresh as the timer would (tests).
     void tickNow() { tick(); }
 
@@ -98,6 +102,9 @@ private:
     void createTimeZoneObjects();
     void applyOrientation();
     void tick();
+    // Puts the window at the stored position, or at the fallback where too little of the
+    // window, at its present size, would be on a screen there.
+    void placeAtStoredPosition();
 
     std::unique_ptr<SecondsTimer> secondsTimer;
     std::vector<std::unique_ptr<TimeZoneObject>> timeZones_AL;
@@ -115,6 +122,8 @@ private:
     QPointer<QDialog> aboutBox;
     TerminationWatcher *terminationWatcher = nullptr;
     QPoint placedAt;
+    // The stored position could not be shown; only a drag ends this.
+    bool atFallback = false;
     bool isMac = false;
     bool isWindows = false;
     bool ending = false;

@@ -34,6 +34,9 @@ public:
     static constexpr int DEFAULT_TOOLBAR_POSITION = 0;
     static constexpr int DEFAULT_TOOLBAR_POSITION_RTL = 1;
     static constexpr int DEFAULT_FONT_SIZE = 12;
+    // Stored font sizes outside this range, in points, read as the default.
+    static constexpr int MIN_FONT_SIZE = 7;
+    static constexpr int MAX_FONT_SIZE = 72;
     static inline const QString DEFAULT_DATE_PATTERN = QStringLiteral("yyyy/MM/dd");
     static inline const QString DEFAULT_TIME_PATTERN = QStringLiteral("HH:mm:ss.SSS");
 };

@@ -101,7 +101,10 @@ int GuiPreferences::getFontVariableWidthSize() const
 
 int GuiPreferences::getFontVariableWidthSize(int defaultSize) const
 {
-    return prefs.getInt(GUIConstants::KEY_FONT_VARIABLE_WIDTH_SIZE, defaultSize);
+    const int size = prefs.getInt(GUIConstants::KEY_FONT_VARIABLE_WIDTH_SIZE, defaultSize);
+    // The default fonts of every menu and label come from this size; at 1000 points no menu
+    // can be shown, and Reset View keeps the key, so no way back.
+    return size < GUIConstants::MIN_FONT_SIZE || size > GUIConstants::MAX_FONT_SIZE ? defaultSize : size;
 }
 
 void GuiPreferences::setFontVariableWidthSize(int size)

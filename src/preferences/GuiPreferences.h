@@ -31,6 +31,7 @@ public:
     void setEditWindowSize(int width, int height);
     int getFontFixedWidthSize() const;
     void setFontFixedWidthSize(int size);
+    // A stored size below 7 or above 72 points reads as the default.
     int getFontVariableWidthSize() const;
     int getFontVariableWidthSize(int defaultSize) const;
     void setFontVariableWidthSize(int size);

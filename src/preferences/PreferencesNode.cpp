@@ -1,6 +1,7 @@
 #include "PreferencesNode.h"
 
 #include "Logger.h"
+#include "PreferencesFile.h"
 
 #include <QMutex>
 #include <QSet>
@@ -58,27 +59,59 @@ QString groupOf(const QString &path)
     return group;
 }
 
-} // namespace
-
-PreferencesNode::PreferencesNode(const QString &path)
-    : nodePath(path)
-    , settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quillmark"),
-                                           QStringLiteral("Horalia")))
+std::unique_ptr<QSettings> openSettings(const QString &path)
 {
+    auto settings = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quillmark"),
+                                                QStringLiteral("Horalia"));
     // Only the user's own store counts; a system-wide file must not supply values.
     settings->setFallbacksEnabled(false);
     const QString group = groupOf(path);
     if (!group.isEmpty())
         settings->beginGroup(group);
+    return settings;
+}
+
+} // namespace
+
+PreferencesNode::PreferencesNode(const QString &path)
+    : nodePath(path)
+    , generation(PreferencesFile::generation())
+{
+    settings = openSettings(path);
+    usable = PreferencesFile::open(settings->fileName(), settings->status()) == PreferencesFile::State::Usable;
 }
 
 PreferencesNode::PreferencesNode(PreferencesNode &&other) noexcept = default;
 PreferencesNode &PreferencesNode::operator=(PreferencesNode &&other) noexcept = default;
 PreferencesNode::~PreferencesNode() = default;
 
+QSettings &PreferencesNode::store() const
+{
+    // Looked at on every read, so an atomic counter and not the table behind a lock.
+    if (const int now = PreferencesFile::generation(); now != generation) {
+        generation = now;
+        settings = openSettings(nodePath);
+        usable = PreferencesFile::state(settings->fileName()) == PreferencesFile::State::Usable;
+    }
+    return *settings;
+}
+
+bool PreferencesNode::readable() const
+{
+    store();
+    return usable;
+}
+
+bool PreferencesNode::prepareWrite() const
+{
+    return PreferencesFile::prepareWrite(settings->fileName());
+}
+
 QString PreferencesNode::get(const QString &key, const QString &defaultValue) const
 {
-    const QVariant value = settings->value(key);
+    if (!readable())
+        return defaultValue;
+    const QVariant value = store().value(key);
     if (!value.isValid())
         return defaultValue;
     // A hand-edited value with unquoted commas comes back as a list; it was one text in the file.
@@ -87,20 +120,47 @@ QString PreferencesNode::get(const QString &key, const QString &defaultValue) co
     return value.toString();
 }
 
+QString PreferencesNode::getJoined(const QString &key, const QString &defaultValue) const
+{
+    const QString value = get(key, defaultValue);
+    if (!readable() || !store().contains(key))
+        return value;
+    const QString fullKey = groupOf(nodePath) + u'/' + key;
+    const std::optional<QString> raw = PreferencesFile::rawValue(settings->fileName(), fullKey);
+    // The store itself always quotes a text with ";".
+    if (!raw || raw->startsWith(u'"') || !raw->contains(u';'))
+        return value;
+    QStringList parts = raw->split(u';');
+    for (QString &part : parts)
+        part = part.trimmed();
+    const QString meant = parts.join(u';');
+    if (meant != value) {
+        if (prepareWrite()) {
+            store().setValue(key, meant);
+            writeThrough("getJoined");
+        }
+    }
+    return meant;
+}
+
 bool PreferencesNode::contains(const QString &key) const
 {
-    return settings->contains(key);
+    return readable() && store().contains(key);
 }
 
 void PreferencesNode::put(const QString &key, const QString &value)
 {
-    settings->setValue(key, value);
+    if (!prepareWrite())
+        return;
+    store().setValue(key, value);
     writeThrough("put");
 }
 
 void PreferencesNode::remove(const QString &key)
 {
-    settings->remove(key);
+    if (!prepareWrite())
+        return;
+    store().remove(key);
     writeThrough("remove");
 }
 
@@ -163,13 +223,14 @@ bool PreferencesNode::parseLong(const QString &text, qint64 *value)
     return parseDecimal(text, std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max(), value);
 }
 
-void PreferencesNode::writeThrough(const char *operation)
+void PreferencesNode::writeThrough(const char *operation) const
 {
-    settings->sync();
-    const QSettings::Status status = settings->status();
+    QSettings &settings = store();
+    settings.sync();
+    const QSettings::Status status = settings.status();
     if (status == QSettings::NoError)
         return;
-    const QString file = settings->fileName();
+    const QString file = settings.fileName();
     {
         const QMutexLocker lock(&reportedMutex);
         if (reportedFiles().contains(file))

@@ -12,7 +12,8 @@ namespace quillmark::utils {
 // "/com/quillmark/hrl/HRL". Backed by a group of the user-scope INI settings of the program;
 // nothing is cached here, so every node on a path sees the writes of every other at once.
 // Writes go through to the file immediately; a store that cannot be written is reported once
-// as a trace line and otherwise ignored.
+// as a trace line and otherwise ignored. A file that cannot be read as settings reads as empty
+// and is never overwritten (see PreferencesFile).
 class PreferencesNode final
 {
 public:
@@ -24,6 +25,10 @@ public:
     QString path() const { return nodePath; }
 
     QString get(const QString &key, const QString &defaultValue) const;
+    // A text of parts joined by ";". The INI format takes an unquoted ";" for the start of a
+    // comment, so a line written by hand without quotes would read as its first part only; such a
+    // line is read whole, as meant, and written back quoted.
+    QString getJoined(const QString &key, const QString &defaultValue) const;
     bool contains(const QString &key) const;
     void put(const QString &key, const QString &value);
     void remove(const QString &key);
@@ -45,10 +50,19 @@ public:
     static bool parseLong(const QString &text, qint64 *value);
 
 private:
-    void writeThrough(const char *operation);
+    // The settings, opened again when the file under them was moved aside. Every use of the
+    // store goes through here.
+    QSettings &store() const;
+    bool readable() const;
+    // False where the store must not be written.
+    bool prepareWrite() const;
+    void writeThrough(const char *operation) const;
 
     QString nodePath;
-    std::unique_ptr<QSettings> settings;
+    mutable std::unique_ptr<QSettings> settings;
+    // What PreferencesFile said of the file, and when.
+    mutable int generation = 0;
+    mutable bool usable = true;
 };
 
 } // namespace quillmark::utils

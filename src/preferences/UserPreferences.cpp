@@ -117,7 +117,7 @@ QString UserPreferences::defaultTimeZones(const QString &localId)
 
 QStringList UserPreferences::getTimeZones() const
 {
-    const QString text = prefs.get(MyConstants::KEY_TIME_ZONES, defaultTimeZones(SystemZone::id()));
+    const QString text = prefs.getJoined(MyConstants::KEY_TIME_ZONES, defaultTimeZones(SystemZone::id()));
     // A text without ";" is one id, even when empty; otherwise trailing empty parts are dropped.
     QStringList ids = text.split(u';');
     if (ids.size() > 1) {

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QTest>
 
 using namespace quillmark::hrl;
@@ -18,6 +19,19 @@ namespace {
 QDateTime utc(int y, int mo, int d, int h, int mi, int s = 0)
 {
     return QDateTime(QDate(y, mo, d), QTime(h, mi, s), Qt::UTC);
+}
+
+void sendMouse(QWidget *target, QEvent::Type type, const QPoint &local, const QPoint &global)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, QPointF(local), QPointF(global), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+QPoint storedPosition()
+{
+    return GuiPreferences(HRL::MAIN_CLASS).getMainWindowLocation(-1, -1);
 }
 } // namespace
 
@@ -135,12 +149,96 @@ private Q_SLOTS:
     void positionIsStoredNeverNegative()
     {
         HRL hrl;
-        hrl.move(-30, 15);
+        hrl.placeAt(QPoint(-30, 15));
         hrl.saveWindowSettings();
         QCOMPARE(GuiPreferences(HRL::MAIN_CLASS).getMainWindowLocation(50, 50), QPoint(0, 15));
-        hrl.move(700, 400);
+        hrl.placeAt(QPoint(700, 400));
         hrl.saveWindowSettings();
         QCOMPARE(GuiPreferences(HRL::MAIN_CLASS).getMainWindowLocation(50, 50), QPoint(700, 400));
+    }
+
+    void onlyMovesOfAWindowAllOnTheScreenAreStored()
+    {
+        prefs().setTimeZones(QStringLiteral("Asia/Tokyo"));
+        HRL hrl;
+        QVERIFY(hrl.width() < 200 && hrl.height() < 300);
+        // Moves as a window manager makes them for its user.
+        hrl.move(300, 200);
+        hrl.move(750, 200);
+        hrl.saveWindowSettings();
+        QCOMPARE(storedPosition(), QPoint(750, 200));
+        // From there, partly off the screen, a move is the window manager's own doing.
+        hrl.move(600, 200);
+        hrl.saveWindowSettings();
+        QCOMPARE(storedPosition(), QPoint(750, 200));
+        // So is any move of a window taller than the screen.
+        prefs().setTimeZones(QStringList(20, QStringLiteral("Asia/Tokyo")).join(u';'));
+        hrl.placeAt(QPoint(50, 50));
+        hrl.resetView(false);
+        QVERIFY(hrl.height() > 600);
+        hrl.move(50, -100);
+        hrl.saveWindowSettings();
+        QCOMPARE(storedPosition(), QPoint(50, 50));
+    }
+
+    // The offscreen screen is 800 x 600.
+    void storedPositionOnNoScreen_data()
+    {
+        QTest::addColumn<QPoint>("stored");
+        QTest::newRow("far right and below") << QPoint(5000, 5000);
+        QTest::newRow("far left") << QPoint(-3000, 40);
+        QTest::newRow("far up and left") << QPoint(-100000, -100000);
+    }
+    void storedPositionOnNoScreen()
+    {
+        QFETCH(QPoint, stored);
+        auto uP = prefs();
+        uP.setTimeZones(QStringLiteral("Asia/Tokyo;Europe/Paris"));
+        GuiPreferences(HRL::MAIN_CLASS).setMainWindowLocation(stored.x(), stored.y());
+        HRL hrl;
+        QCOMPARE(hrl.pos(), QPoint(50, 50));
+        QCOMPARE(hrl.windowPosition(), QPoint(50, 50));
+        QVERIFY(hrl.isAtFallbackPosition());
+
+        // Exit, a click without a drag and Reset View keep what was stored.
+        hrl.saveWindowSettings();
+        sendMouse(&hrl, QEvent::MouseButtonPress, QPoint(10, 20), QPoint(60, 70));
+        sendMouse(&hrl, QEvent::MouseButtonRelease, QPoint(10, 20), QPoint(60, 70));
+        QCOMPARE(storedPosition(), stored);
+        uP.setTimePattern(QStringLiteral("HH:mm:ss"));
+        hrl.actionPerformed(QStringLiteral("ResetView"));
+        QCOMPARE(uP.getTimePattern(QStringLiteral("none")), QStringLiteral("none"));
+        QCOMPARE(storedPosition(), stored);
+        QCOMPARE(hrl.pos(), QPoint(50, 50));
+        QVERIFY(hrl.isAtFallbackPosition());
+
+        // A drag places the window: that position is stored, and so is any later one.
+        sendMouse(&hrl, QEvent::MouseButtonPress, QPoint(10, 20), QPoint(60, 70));
+        sendMouse(&hrl, QEvent::MouseMove, QPoint(10, 20), QPoint(110, 120));
+        QVERIFY(!hrl.isAtFallbackPosition());
+        QCOMPARE(storedPosition(), stored);
+        sendMouse(&hrl, QEvent::MouseButtonRelease, QPoint(10, 20), QPoint(110, 120));
+        QCOMPARE(storedPosition(), QPoint(100, 100));
+        hrl.actionPerformed(QStringLiteral("ResetView"));
+        QCOMPARE(storedPosition(), QPoint(-1, -1));
+        QCOMPARE(hrl.pos(), QPoint(50, 50));
+        hrl.saveWindowSettings();
+        QCOMPARE(storedPosition(), QPoint(50, 50));
+    }
+
+    void storedPositionPartlyOnScreenIsKept()
+    {
+        // 40 pixels of the window at the right edge are enough to grab it by.
+        GuiPreferences(HRL::MAIN_CLASS).setMainWindowLocation(760, 100);
+        HRL hrl;
+        QCOMPARE(hrl.pos(), QPoint(760, 100));
+        QVERIFY(!hrl.isAtFallbackPosition());
+        hrl.resetView(true);
+        QCOMPARE(hrl.pos(), QPoint(760, 100));
+        // 20 pixels at the left edge are not.
+        GuiPreferences(HRL::MAIN_CLASS).setMainWindowLocation(-hrl.width() + 20, 100);
+        hrl.resetView(true);
+        QCOMPARE(hrl.pos(), QPoint(50, 50));
     }
 };
 

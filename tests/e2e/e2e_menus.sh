@@ -53,14 +53,7 @@ close_menu
 pass "a right click on the border opens the menu"
 
 # --- a drag from (10, 20) inside the window to the screen point (500, 400)
-xdotool mousemove $((x + 10)) $((y + 20)) mousedown 1
-sleep 0.2
-xdotool mousemove 300 300
-sleep 0.2
-xdotool mousemove 500 400
-sleep 0.2
-xdotool mouseup 1
-sleep 0.5
+drag_window $((x + 10)) $((y + 20)) 500 400
 read -r x y w h < <(window_geometry)
 [ "$x,$y" = "490,380" ] || fail "dragged window at $x,$y, not 490,380"
 [ "$(store_value MainWindowPosX),$(store_value MainWindowPosY)" = "490,380" ] || fail "release did not store 490,380: $(cat "$STORE")"
@@ -79,12 +72,7 @@ read -r x y w h < <(window_geometry)
 pass "a restart opens at the stored position"
 
 # --- Reset View (the item before Exit): back to (50, 50), vertical, same zones
-xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 3
-[ -n "$(popup_menu)" ] || fail "no menu for Reset View"
-xdotool key Up Up Return
-sleep 1
-WIN=$(main_window)
-[ -n "$WIN" ] || fail "no window after Reset View"
+reset_view_by_menu $((x + w / 2)) $((y + h / 2))
 read -r x y w h < <(window_geometry)
 [ "$x,$y" = "50,50" ] || fail "after Reset View at $x,$y, not 50,50"
 [ "$h" -gt "$w" ] && [ "$h" -gt 150 ] || fail "after Reset View three clocks should stand in a column ($w x $h)"

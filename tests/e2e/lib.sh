@@ -53,6 +53,11 @@ write_store() {
     } >"$STORE"
 }
 
+# stored_position : "x,y" as the store holds it ("," where nothing is stored).
+stored_position() {
+    echo "$(store_value MainWindowPosX),$(store_value MainWindowPosY)"
+}
+
 store_value() {
     sed -n "s/^quillmark\\\\hrl\\\\HRL\\\\$1=//p" "$STORE" | tr -d '\r"'
 }
@@ -107,6 +112,37 @@ exit_by_menu() {
     xdotool key Up Return
     wait_app_exit
     [ "$STATUS" -eq 0 ] || fail "Exit ($3) ended the program with status $STATUS"
+}
+
+# stop_app : SIGTERM, as a session's end sends it; expects the program to end with status 0.
+stop_app() {
+    kill -TERM "$APP"
+    wait_app_exit
+    [ "$STATUS" -eq 0 ] || fail "SIGTERM ended the program with status $STATUS"
+}
+
+# drag_window x y to_x to_y : presses the left button at screen (x, y), moves to (to_x, to_y)
+# in two steps and lets go there.
+drag_window() {
+    xdotool mousemove "$1" "$2" mousedown 1
+    sleep 0.2
+    xdotool mousemove $(( ($1 + $3) / 2 )) $(( ($2 + $4) / 2 ))
+    sleep 0.2
+    xdotool mousemove "$3" "$4"
+    sleep 0.2
+    xdotool mouseup 1
+    sleep 0.5
+}
+
+# reset_view_by_menu x y : right click at (x, y) and choose Reset View, the item before Exit;
+# WIN is the rebuilt window afterwards.
+reset_view_by_menu() {
+    xdotool mousemove "$1" "$2" click 3
+    [ -n "$(popup_menu)" ] || fail "no menu for Reset View"
+    xdotool key Up Up Return
+    sleep 1
+    WIN=$(main_window)
+    [ -n "$WIN" ] || fail "no window after Reset View"
 }
 
 parent_of() {

@@ -43,6 +43,8 @@ private Q_SLOTS:
     void localeParsing();
     void removeOperations();
     void toolbarFollowsWritingDirection();
+    void unusableFontSizeReadsAsDefault_data();
+    void unusableFontSizeReadsAsDefault();
 };
 
 void TestGuiPreferences::cleanup()
@@ -216,6 +218,33 @@ void TestGuiPreferences::toolbarFollowsWritingDirection()
     QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
     QCOMPARE(prefs.getMainToolbarPosition(), GUIConstants::DEFAULT_TOOLBAR_POSITION_RTL);
     QCOMPARE(prefs.getMyLocale().toString(), QStringLiteral("ar_EG"));
+}
+
+
+void TestGuiPreferences::unusableFontSizeReadsAsDefault_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("1000") << QStringLiteral("1000") << 12;
+    QTest::newRow("999999") << QStringLiteral("999999") << 12;
+    QTest::newRow("73") << QStringLiteral("73") << 12;
+    QTest::newRow("72") << QStringLiteral("72") << 72;
+    QTest::newRow("7") << QStringLiteral("7") << 7;
+    QTest::newRow("6") << QStringLiteral("6") << 12;
+    QTest::newRow("0") << QStringLiteral("0") << 12;
+    QTest::newRow("-12") << QStringLiteral("-12") << 12;
+}
+
+void TestGuiPreferences::unusableFontSizeReadsAsDefault()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, expected);
+    TestEnv env;
+    GuiPreferences prefs(MainClass);
+    prefs.setHandler(QStringLiteral("FontVariableWidthSize"), stored);
+    QCOMPARE(prefs.getFontVariableWidthSize(), expected);
+    // The caller's default stands in the same way.
+    QCOMPARE(prefs.getFontVariableWidthSize(14), expected == 12 ? 14 : expected);
 }
 
 QTEST_MAIN(TestGuiPreferences)

@@ -4,6 +4,8 @@
 #include "TestEnv.h"
 #include "UserPreferences.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTest>
 
 using namespace quillmark::hrl;
@@ -49,6 +51,7 @@ private Q_SLOTS:
     void zoneListSplitting();
     void unparsableValuesReadAsDefaults();
     void removePreferencesKeepsZonesAndWindowFlags();
+    void handWrittenZoneListWithoutQuotes();
 };
 
 void TestUserPreferences::freshStoreDefaults()
@@ -184,6 +187,43 @@ void TestUserPreferences::removePreferencesKeepsZonesAndWindowFlags()
     QCOMPARE(prefs.isAlwaysOnTop(), false);
     QCOMPARE(prefs.isDarkMode(), true);
     QCOMPARE(prefs.isOnTaskBar(), true);
+}
+
+void TestUserPreferences::handWrittenZoneListWithoutQuotes()
+{
+    TestEnv env;
+    const QString store = env.path() + QStringLiteral("/Quillmark/Horalia.ini");
+    QDir().mkpath(env.path() + QStringLiteral("/Quillmark"));
+    const auto write = [&](const QByteArray &content) {
+        QFile file(store);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    };
+    const auto read = [&] {
+        QFile file(store);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QStringList three = {QStringLiteral("Asia/Tokyo"), QStringLiteral("Europe/Paris"), QStringLiteral("America/Chicago")};
+
+    // As a user writes it: without quotes, maybe with blanks.
+    write("[com]\nquillmark\\hrl\\HRL\\TimeZones=Asia/Tokyo; Europe/Paris;America/Chicago\n"
+          "quillmark\\hrl\\HRL\\DarkMode=true\n");
+    const UserPreferences prefs(MainClass);
+    QCOMPARE(prefs.getTimeZones(), three);
+    // Written back at once and quoted, so no later write loses a zone.
+    QVERIFY2(read().contains("TimeZones=\"Asia/Tokyo;Europe/Paris;America/Chicago\""), read().constData());
+    QVERIFY(prefs.isDarkMode());
+    UserPreferences(MainClass).setRoundFlags(false);
+    QCOMPARE(prefs.getTimeZones(), three);
+
+    // Quoted, a list is left as it is. (A store opened after the edit, as at a start.)
+    write("[com]\nquillmark\\hrl\\HRL\\TimeZones=\"Asia/Tokyo;Europe/Paris\"\n");
+    const QByteArray quoted = read();
+    QCOMPARE(UserPreferences(MainClass).getTimeZones(), three.mid(0, 2));
+    QCOMPARE(read(), quoted);
+    // One zone needs no quotes.
+    write("[com]\nquillmark\\hrl\\HRL\\TimeZones=Asia/Tokyo\n");
+    QCOMPARE(UserPreferences(MainClass).getTimeZones(), three.mid(0, 1));
 }
 
 QTEST_MAIN(TestUserPreferences)
