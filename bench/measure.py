@@ -5,8 +5,8 @@ The yardstick is a minimal Qt window that sets 12 labels to the time once a seco
 are measured side by side, so that whatever else loads the machine loads both alike: their
 starts alternate, and they idle at the same time over the same interval.
 
-Run by bench/run.sh on a display of its own (no window manager, so the program's own
-window is the first one mapped on the root window). Prints a Markdown table.
+Run by bench/run.sh on a display of its own with a tray but no window manager, so the program's
+own window is the first one mapped on the root window. Prints a Markdown table.
 """
 import os
 import re

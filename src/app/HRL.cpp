@@ -138,12 +138,16 @@ HRL::HRL()
         flags |= Qt::WindowStaysOnTopHint;
     setWindowFlags(flags);
 
-    if (QSystemTrayIcon::isSystemTrayAvailable()) {
-        createSystemTray();
-    } else {
-        printLine(QStringLiteral("SystemTray is not supported"));
-        deferErrorBox(QStringLiteral("popup.error.systemtrayisnotsupported"));
-    }
+    // The tray icon, or the box that says there is no tray, follows once the event loop runs:
+    // the window is what the user waits for.
+    QTimer::singleShot(0, this, [this] {
+        if (QSystemTrayIcon::isSystemTrayAvailable()) {
+            createSystemTray();
+        } else {
+            printLine(QStringLiteral("SystemTray is not supported"));
+            showErrorBox(QStringLiteral("popup.error.systemtrayisnotsupported"));
+        }
+    });
 
     terminationWatcher = new TerminationWatcher(
         [this] {
@@ -330,15 +334,13 @@ void HRL::createSystemTray()
     trayIcon->show();
     if (trayIcon->icon().isNull() || !trayIcon->isVisible()) {
         printLine(QStringLiteral("TrayIcon could not be added."));
-        deferErrorBox(QStringLiteral("popup.error.trayiconcouldnotbeadded"));
+        showErrorBox(QStringLiteral("popup.error.trayiconcouldnotbeadded"));
     }
 }
 
-void HRL::deferErrorBox(const QString &textKey)
+void HRL::showErrorBox(const QString &textKey)
 {
-    QTimer::singleShot(0, this, [this, textKey] {
-        utils::MessageBox::error(nullptr, labels.getString(textKey), labels.getString(QStringLiteral("popup.error")));
-    });
+    utils::MessageBox::error(nullptr, labels.getString(textKey), labels.getString(QStringLiteral("popup.error")));
 }
 
 void HRL::bringToFront()

@@ -92,8 +92,8 @@ private:
     void showTimeZoneDialog();
     void showSettings(bool passDarkMode);
     void showAbout();
-    // An error box with no parent, once the event loop runs, so the start is not held up.
-    void deferErrorBox(const QString &textKey);
+    // An error box with no parent.
+    void showErrorBox(const QString &textKey);
     void createLayout();
     void createHorizontalLayout();
     void createVerticalLayout();

@@ -1,3 +1,4 @@
+#include "DateFormatter.h"
 #include "DisplayPlatform.h"
 #include "HRL.h"
 
@@ -19,6 +20,8 @@ int main(int argc, char **argv)
                                                      "keeps its position and can stay on top")
                                           .arg(QString::fromLatin1(platform)));
     }
+    // ICU's locale data loads on another core while Qt sets up the display.
+    quillmark::hrl::DateFormatter::warmUp(QLocale::system().name());
     QApplication app(argc, argv);
     // Programs started from here (a browser for a link) choose their own platform.
     if (!platform.isEmpty())

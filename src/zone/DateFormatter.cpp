@@ -11,6 +11,7 @@
 #include <unicode/smpdtfmt.h>
 
 #include <memory>
+#include <thread>
 
 namespace quillmark::hrl {
 
@@ -77,6 +78,21 @@ std::shared_ptr<icu::SimpleDateFormat> formatterFor(const QString &pattern)
 void DateFormatter::setLocale(const QString &localeName)
 {
     currentLocale() = localeName.toStdString();
+}
+
+void DateFormatter::warmUp(const QString &localeName)
+{
+    // Joined at exit, should the program end within the first milliseconds.
+    static std::jthread worker;
+    if (worker.joinable())
+        return;
+    worker = std::jthread([name = localeName.toStdString()] {
+        UErrorCode status = U_ZERO_ERROR;
+        icu::SimpleDateFormat format(icu::UnicodeString(u"yyyy-MM-dd EEEE h:mm a"), icu::Locale(name.c_str()), status);
+        icu::UnicodeString out;
+        if (U_SUCCESS(status))
+            format.format(UDate(0), out, status);
+    });
 }
 
 QString DateFormatter::format(const QString &pattern, const QDateTime &instant, const QTimeZone &zone, bool *ok)
