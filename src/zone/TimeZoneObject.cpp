@@ -107,8 +107,9 @@ TimeZoneObject::TimeZoneObject(const QString &zoneId, const QDateTime &instant, 
     timeLbl = new QLabel(DateFormatter::formatOr(timePattern, DEFAULT_TIME_PATTERN, instant, timeZone));
     timeLbl->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);
     timeLbl->setFont(myFont);
-    if (darkMode)
-        setTextColor(timeLbl, ColorRoles::darkModeMenuText());
+    // Set in both modes, so the time keeps its colour while a dialog holds the window disabled.
+    setTextColor(timeLbl, darkMode ? ColorRoles::darkModeMenuText()
+                                   : QGuiApplication::palette().color(QPalette::Active, QPalette::WindowText));
 
     timeZoneLbl = new QLabel(labels.getString(QStringLiteral("lbl.utc")) + offsetText);
     timeZoneLbl->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);

@@ -70,6 +70,21 @@ private Q_SLOTS:
         QCOMPARE(kathmandu.getTimeZoneLbl()->text(), QStringLiteral("UTC+05:45"));
     }
 
+    void labelsKeepTheirColoursWhileTheWindowIsDisabled()
+    {
+        // A dialog disables the window while it is open; the clocks must stay as readable.
+        for (const bool dark : {false, true}) {
+            prefs->setDarkMode(dark);
+            TimeZoneObject zone(QStringLiteral("Asia/Tokyo"), Clock::now(), prefs.get(), QString(), labels);
+            for (const QLabel *label : {static_cast<QLabel *>(zone.getNameLbl()), zone.getTimeLbl(),
+                                        zone.getTimeZoneLbl(), zone.getDateLbl()}) {
+                const QPalette &palette = label->palette();
+                QCOMPARE(palette.color(QPalette::Disabled, QPalette::WindowText),
+                         palette.color(QPalette::Active, QPalette::WindowText));
+            }
+        }
+    }
+
     void sizeWithoutAFlag()
     {
         const QDateTime now = utc(2026, 7, 15, 16, 5, 0);
