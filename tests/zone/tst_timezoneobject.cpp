@@ -169,7 +169,6 @@ private Q_SLOTS:
         TimeZoneObject india(QStringLiteral("Asia/Kolkata"), now, prefs.get(), QStringLiteral("flag-in.png"), labels);
         QVERIFY(india.getNameLbl()->hasIcon());
         QVERIFY(india.currentFlagsSetting());
-        QCOMPARE(india.getObjectDimension().height() > 16, true);
 
         TimeZoneObject aland(QStringLiteral("Europe/Mariehamn"), now, prefs.get(), QStringLiteral("flag-ax.png"), labels);
         QVERIFY(!aland.getNameLbl()->hasIcon()); // no round image: no flag, no error
@@ -192,7 +191,28 @@ private Q_SLOTS:
         // A code with no image in either style.
         TimeZoneObject juba(QStringLiteral("Africa/Juba"), now, prefs.get(), QStringLiteral("flag-ss.png"), labels);
         QVERIFY(!juba.getNameLbl()->hasIcon());
-        QCOMPARE(juba.getObjectDimension().width() < india.getObjectDimension().width() + 40, true);
+    }
+
+    // A shown flag makes a clock one icon wider and taller; a flag without an image adds nothing.
+    void flagCountsInTheSizeOnlyWhenShown_data()
+    {
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<QString>("flag");
+        QTest::addColumn<QSize>("added");
+        QTest::newRow("shown") << "Asia/Kolkata" << "flag-in.png" << QSize(16, 16);
+        QTest::newRow("no round image") << "Europe/Mariehamn" << "flag-ax.png" << QSize(0, 0);
+        QTest::newRow("no image at all") << "Africa/Juba" << "flag-ss.png" << QSize(0, 0);
+    }
+
+    void flagCountsInTheSizeOnlyWhenShown()
+    {
+        QFETCH(QString, zone);
+        QFETCH(QString, flag);
+        QFETCH(QSize, added);
+        const QDateTime now = utc(2026, 12, 8, 14, 3, 7);
+        const TimeZoneObject plain(zone, now, prefs.get(), QString(), labels);
+        const TimeZoneObject flagged(zone, now, prefs.get(), flag, labels);
+        QCOMPARE(flagged.getObjectDimension(), plain.getObjectDimension() + added);
     }
 };
 
