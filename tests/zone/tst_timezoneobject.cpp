@@ -1,11 +1,12 @@
 #include "Clock.h"
 #include "ColorRoles.h"
 #include "DateFormatter.h"
+#include "FreshStoreTest.h"
 #include "IconLabel.h"
 #include "ResourceBundle.h"
-#include "TestEnv.h"
 #include "TimeZoneObject.h"
 #include "UserPreferences.h"
+#include "Utc.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -15,11 +16,6 @@ using namespace quillmark::hrl;
 using quillmark::utils::ResourceBundle;
 
 namespace {
-QDateTime utc(int y, int mo, int d, int h, int mi, int s = 0)
-{
-    return QDateTime(QDate(y, mo, d), QTime(h, mi, s), Qt::UTC);
-}
-
 QColor textColor(const QLabel *label)
 {
     return label->palette().color(QPalette::WindowText);
@@ -27,29 +23,27 @@ QColor textColor(const QLabel *label)
 } // namespace
 
 // The tests run with TZ=America/New_York and an English locale.
-class TestTimeZoneObject : public QObject
+class TestTimeZoneObject : public FreshStoreTest
 {
     Q_OBJECT
 
-    std::unique_ptr<TestEnv> env;
     std::unique_ptr<UserPreferences> prefs;
     ResourceBundle labels;
 
-private Q_SLOTS:
-    void init()
+    void setUp() override
     {
-        env = std::make_unique<TestEnv>();
         prefs = std::make_unique<UserPreferences>(QStringLiteral("com.quillmark.hrl.HRL"));
         labels = ResourceBundle::getBundle(QStringLiteral("com.quillmark.hrl.lang/Lang"), QStringLiteral("en_US"));
         DateFormatter::setLocale(QStringLiteral("en_US"));
     }
 
-    void cleanup()
+    void tearDown() override
     {
         Clock::reset();
         prefs.reset();
-        env.reset();
     }
+
+private Q_SLOTS:
 
     void labelsOfOneClock()
     {

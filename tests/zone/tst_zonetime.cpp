@@ -2,6 +2,7 @@
 // same tz database, and pattern formatting.
 #include "DateFormatter.h"
 #include "TimeZoneObject.h"
+#include "Utc.h"
 #include "ZoneDatabase.h"
 
 #include <QTest>
@@ -12,11 +13,6 @@
 using namespace quillmark::hrl;
 
 namespace {
-QDateTime utc(int y, int mo, int d, int h, int mi, int s = 0)
-{
-    return QDateTime(QDate(y, mo, d), QTime(h, mi, s), Qt::UTC);
-}
-
 // What `TZ=zone date` prints, through the same C library calls.
 QString systemWallTime(const QString &zone, const QDateTime &instant)
 {
