@@ -1,5 +1,6 @@
 // Rebuilding the window: time of one resetView with 50 zones, and resident memory over
 // 1,000 rebuilds. Prints one line per figure.
+#include "BenchSupport.h"
 #include "HRL.h"
 #include "MessageBox.h"
 #include "UserPreferences.h"
@@ -7,11 +8,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -38,10 +35,7 @@ void settle()
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QTemporaryDir dir;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
-    QApplication::setOrganizationName(QStringLiteral("Quillmark"));
-    QApplication::setApplicationName(QStringLiteral("Horalia"));
+    const BenchStore store;
 
     using quillmark::hrl::HRL;
     quillmark::hrl::UserPreferences prefs(HRL::MAIN_CLASS);
@@ -63,8 +57,7 @@ int main(int argc, char **argv)
         settle();
         times.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
-    std::sort(times.begin(), times.end());
-    std::printf("resetView with 50 zones: median %.1f ms\n", times[times.size() / 2]);
+    std::printf("resetView with 50 zones: median %.1f ms\n", median(times));
 
     prefs.setTimeZones(zones.mid(0, 12).join(u';'));
     for (int i = 0; i < 50; ++i) {

@@ -1,13 +1,12 @@
 // One refresh of 12 clocks, as the timer runs it once a second: CPU time per tick (median of
 // 2,000). Run it under heaptrack to see what a tick allocates.
+#include "BenchSupport.h"
 #include "HRL.h"
 #include "MessageBox.h"
 #include "UserPreferences.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QSettings>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -16,10 +15,7 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QTemporaryDir dir;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
-    QApplication::setOrganizationName(QStringLiteral("Quillmark"));
-    QApplication::setApplicationName(QStringLiteral("Horalia"));
+    const BenchStore store;
 
     using quillmark::hrl::HRL;
     quillmark::hrl::UserPreferences prefs(HRL::MAIN_CLASS);
@@ -40,8 +36,7 @@ int main(int argc, char **argv)
         QCoreApplication::processEvents();
         times.push_back(double(timer.nsecsElapsed()) / 1e3);
     }
-    std::sort(times.begin(), times.end());
-    std::printf("tick of 12 clocks with its repaint: median %.0f us over %d\n", times[times.size() / 2], runs);
+    std::printf("tick of 12 clocks with its repaint: median %.0f us over %d\n", median(times), runs);
     hrl.dismiss();
     return 0;
 }

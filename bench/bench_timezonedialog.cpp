@@ -1,6 +1,7 @@
 // The time zone dialog: time to open it (build, show, first paint) and time to open its add
 // box with every zone of the database (build, fill, show, first paint). Prints one line per
 // figure, medians of several runs; the first run, which reads the tz files, is shown apart.
+#include "BenchSupport.h"
 #include "GuiPreferences.h"
 #include "HRL.h"
 #include "MessageBox.h"
@@ -13,12 +14,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -26,12 +24,6 @@ namespace {
 
 using quillmark::hrl::HRL;
 using quillmark::hrl::TimeZoneDialog;
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 double ms(const QElapsedTimer &timer)
 {
@@ -43,10 +35,7 @@ double ms(const QElapsedTimer &timer)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QTemporaryDir dir;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
-    QApplication::setOrganizationName(QStringLiteral("Quillmark"));
-    QApplication::setApplicationName(QStringLiteral("Horalia"));
+    const BenchStore store;
 
     quillmark::hrl::UserPreferences uP(HRL::MAIN_CLASS);
     uP.setTimeZones(QStringLiteral("America/New_York;Europe/London;Asia/Tokyo;Australia/Sydney;Asia/Kolkata;"

@@ -7,8 +7,14 @@ namespace quillmark::hrl {
 using namespace std::chrono;
 
 SecondsTimer::SecondsTimer(std::function<void()> tickFn, QObject *parent)
+    : SecondsTimer(std::move(tickFn), [] { return system_clock::now(); }, parent)
+{
+}
+
+SecondsTimer::SecondsTimer(std::function<void()> tickFn, WallClock clock, QObject *parent)
     : QObject(parent)
     , tick(std::move(tickFn))
+    , wallClock(std::move(clock))
 {
 }
 
@@ -17,7 +23,7 @@ SecondsTimer::~SecondsTimer()
     cancel();
 }
 
-milliseconds SecondsTimer::delayToNextSecond(system_clock::time_point t)
+milliseconds SecondsTimer::delayToNextSecond(TimePoint t)
 {
     const auto ms = duration_cast<milliseconds>(t.time_since_epoch()).count();
     long long rest = ms % 1000;
@@ -53,15 +59,20 @@ void SecondsTimer::cancel()
 void SecondsTimer::run()
 {
     std::unique_lock lock(mutex);
-    while (!stopping) {
-        const auto now = system_clock::now();
+    // Sleeps on the monotonic clock: a wall-clock wait would hang for an hour after the clock
+    // is put back.
+    runWith([&](microseconds time) { return !wake.wait_for(lock, time, [this] { return stopping; }); });
+}
+
+void SecondsTimer::runWith(const Sleep &sleep)
+{
+    for (;;) {
+        const auto now = wallClock();
         const auto target = time_point_cast<milliseconds>(now) + delayToNextSecond(now);
-        // Sleep on the monotonic clock for the remaining time, then look at the wall clock
-        // again: a wall-clock wait would hang for an hour after the clock is put back.
-        wake.wait_for(lock, duration_cast<microseconds>(target - now), [this] { return stopping; });
-        if (stopping)
-            break;
-        if (system_clock::now() < target)
+        if (!sleep(duration_cast<microseconds>(target - now)))
+            return;
+        // Look at the wall clock again: put back meanwhile, it is not time yet.
+        if (wallClock() < target)
             continue;
         // A tick still waiting for the GUI thread is not doubled.
         if (!tickPending.exchange(true))

@@ -21,7 +21,15 @@ class SecondsTimer final : public QObject
     Q_DISABLE_COPY_MOVE(SecondsTimer)
 
 public:
+    using TimePoint = std::chrono::system_clock::time_point;
+    // Where the timer reads the wall clock it aligns to.
+    using WallClock = std::function<TimePoint()>;
+    // Sleeps for the given time; false once the timer is stopping.
+    using Sleep = std::function<bool(std::chrono::microseconds)>;
+
     explicit SecondsTimer(std::function<void()> tick, QObject *parent = nullptr);
+    // A timer on another wall clock than the system's, so a test can set the phase and jump.
+    SecondsTimer(std::function<void()> tick, WallClock wallClock, QObject *parent = nullptr);
     ~SecondsTimer() override;
 
     void start();
@@ -29,14 +37,19 @@ public:
     void cancel();
     bool isRunning() const { return worker.joinable(); }
 
+    // The worker's loop, with its sleep given: returns when sleep does. The worker runs it with
+    // a sleep that cancel cuts short; a test runs it on its own thread with a sleep of its own.
+    void runWith(const Sleep &sleep);
+
     // Time from t to the next whole second; a full second when t is on one.
-    static std::chrono::milliseconds delayToNextSecond(std::chrono::system_clock::time_point t);
+    static std::chrono::milliseconds delayToNextSecond(TimePoint t);
 
 private:
     void run();
     void deliver();
 
     std::function<void()> tick;
+    WallClock wallClock;
     std::thread worker;
     std::mutex mutex;
     std::condition_variable wake;

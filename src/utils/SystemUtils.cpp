@@ -31,12 +31,7 @@ const QString className = QStringLiteral("SystemUtils");
 // A resolver that hangs on a dead name server must not hold up start-up.
 constexpr auto lookupTimeout = std::chrono::milliseconds(1500);
 
-struct LookupResult
-{
-    QString canonicalName;
-    QString address;
-    QString error;
-};
+using LookupResult = SystemUtils::HostLookup;
 
 struct LookupState
 {
@@ -46,8 +41,50 @@ struct LookupState
     LookupResult result;
 };
 
-LookupResult runLookup(const QByteArray &host)
+std::mutex resolverMutex;
+
+SystemUtils::Resolver &installedResolver()
 {
+    static SystemUtils::Resolver resolver;
+    return resolver;
+}
+
+SystemUtils::Resolver currentResolver()
+{
+    const std::lock_guard lock(resolverMutex);
+    if (installedResolver())
+        return installedResolver();
+    return &SystemUtils::resolve;
+}
+
+// Resolves the local host on a thread of its own and waits a bounded time for it; a lookup
+// that outlives the wait finishes unobserved.
+LookupResult lookupLocalHost()
+{
+    const QString host = QSysInfo::machineHostName();
+    if (host.isEmpty())
+        return {{}, {}, QStringLiteral("the local host has no name")};
+
+    auto state = std::make_shared<LookupState>();
+    std::thread([state, host, resolver = currentResolver()] {
+        LookupResult result = resolver(host);
+        const std::lock_guard lock(state->mutex);
+        state->result = std::move(result);
+        state->finished = true;
+        state->done.notify_all();
+    }).detach();
+
+    std::unique_lock lock(state->mutex);
+    if (!state->done.wait_for(lock, lookupTimeout, [&] { return state->finished; }))
+        return {{}, {}, host + QStringLiteral(": lookup timed out")};
+    return state->result;
+}
+
+} // namespace
+
+SystemUtils::HostLookup SystemUtils::resolve(const QString &hostName)
+{
+    const QByteArray host = hostName.toLocal8Bit();
     LookupResult result;
 #if defined(Q_OS_WIN)
     static const bool winsockReady = [] {
@@ -98,30 +135,11 @@ LookupResult runLookup(const QByteArray &host)
     return result;
 }
 
-// Resolves the local host on a thread of its own and waits a bounded time for it; a lookup
-// that outlives the wait finishes unobserved.
-LookupResult lookupLocalHost()
+void SystemUtils::setResolver(Resolver resolver)
 {
-    const QString host = QSysInfo::machineHostName();
-    if (host.isEmpty())
-        return {{}, {}, QStringLiteral("the local host has no name")};
-
-    auto state = std::make_shared<LookupState>();
-    std::thread([state, name = host.toLocal8Bit()] {
-        LookupResult result = runLookup(name);
-        const std::lock_guard lock(state->mutex);
-        state->result = std::move(result);
-        state->finished = true;
-        state->done.notify_all();
-    }).detach();
-
-    std::unique_lock lock(state->mutex);
-    if (!state->done.wait_for(lock, lookupTimeout, [&] { return state->finished; }))
-        return {{}, {}, host + QStringLiteral(": lookup timed out")};
-    return state->result;
+    const std::lock_guard lock(resolverMutex);
+    installedResolver() = std::move(resolver);
 }
-
-} // namespace
 
 QString SystemUtils::getHostName()
 {

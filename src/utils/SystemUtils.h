@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace quillmark::utils {
@@ -11,6 +12,21 @@ class SystemUtils final
 {
 public:
     SystemUtils() = delete;
+
+    // What resolving a host name gave: its canonical name and first address, or why not.
+    struct HostLookup
+    {
+        QString canonicalName;
+        QString address;
+        QString error;
+    };
+    using Resolver = std::function<HostLookup(const QString &host)>;
+
+    // The system's resolver; the address is the first IPv4 one, else the first IPv6 one.
+    static HostLookup resolve(const QString &host);
+    // Puts another resolver in place of the system's (tests); an empty one puts it back.
+    // Lookups already under way keep the one they started with.
+    static void setResolver(Resolver resolver);
 
     static QString getHostName();
     // Fully qualified name of the local host, as the resolver reports it.

@@ -2,11 +2,11 @@
 // and the dark colours set for the box alone.
 #include "AboutBoxDialog.h"
 #include "ColorRoles.h"
+#include "FreshStoreTest.h"
 #include "HRL.h"
 #include "IconLabel.h"
-#include "MessageBox.h"
 #include "MyJButtonWithImage.h"
-#include "TestEnv.h"
+#include "StartupBox.h"
 #include "UiDefaults.h"
 #include "UserPreferences.h"
 
@@ -20,18 +20,9 @@ using namespace quillmark::hrl;
 using namespace Qt::StringLiterals;
 using quillmark::utils::AboutBoxDialog;
 using quillmark::utils::ColorRoles;
-using quillmark::utils::MessageBox;
 using quillmark::utils::UiDefaults;
 
 namespace {
-
-// Answers the start-up box about the missing tray (offscreen there is none).
-void settle()
-{
-    MessageBox::setNextAnswer(MessageBox::Ok);
-    QCoreApplication::processEvents();
-    MessageBox::takeRecords();
-}
 
 QAction *aboutItem(const HRL &hrl)
 {
@@ -54,16 +45,11 @@ QList<AboutBoxDialog *> openBoxes(const HRL &hrl)
 
 } // namespace
 
-class TestAbout : public QObject
+class TestAbout : public FreshStoreTest
 {
     Q_OBJECT
 
-    std::unique_ptr<TestEnv> env;
-
 private Q_SLOTS:
-    void init() { env = std::make_unique<TestEnv>(); }
-    void cleanup() { env.reset(); }
-
     void oneBoxLocksTheWindow()
     {
         HRL hrl;

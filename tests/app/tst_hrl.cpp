@@ -1,11 +1,12 @@
 #include "Clock.h"
+#include "FreshStoreTest.h"
 #include "GuiPreferences.h"
 #include "HRL.h"
 #include "IconLabel.h"
 #include "LineBorderPanel.h"
-#include "TestEnv.h"
 #include "TimeZoneObject.h"
 #include "UserPreferences.h"
+#include "Utc.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -16,11 +17,6 @@ using namespace quillmark::hrl;
 using quillmark::utils::GuiPreferences;
 
 namespace {
-QDateTime utc(int y, int mo, int d, int h, int mi, int s = 0)
-{
-    return QDateTime(QDate(y, mo, d), QTime(h, mi, s), Qt::UTC);
-}
-
 void sendMouse(QWidget *target, QEvent::Type type, const QPoint &local, const QPoint &global)
 {
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
@@ -36,21 +32,15 @@ QPoint storedPosition()
 } // namespace
 
 // The main window, offscreen, with a store of its own (TZ=America/New_York, English).
-class TestHRL : public QObject
+class TestHRL : public FreshStoreTest
 {
     Q_OBJECT
 
-    std::unique_ptr<TestEnv> env;
-
     static UserPreferences prefs() { return UserPreferences(HRL::MAIN_CLASS); }
 
+    void tearDown() override { Clock::reset(); }
+
 private Q_SLOTS:
-    void init() { env = std::make_unique<TestEnv>(); }
-    void cleanup()
-    {
-        Clock::reset();
-        env.reset();
-    }
 
     void freshStoreOpensWithDefaults()
     {

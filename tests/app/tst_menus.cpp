@@ -2,13 +2,14 @@
 // (where there is never a tray).
 #include "ColorRoles.h"
 #include "FrameDragListener.h"
+#include "FreshStoreTest.h"
 #include "GuiPreferences.h"
 #include "HRL.h"
 #include "LineBorderPanel.h"
 #include "MessageBox.h"
 #include "MyMenuItem.h"
+#include "StartupBox.h"
 #include "StdoutCapture.h"
-#include "TestEnv.h"
 #include "TimeZoneObject.h"
 #include "UserPreferences.h"
 
@@ -34,17 +35,16 @@ UserPreferences prefs()
     return UserPreferences(HRL::MAIN_CLASS);
 }
 
+void storeTwoClocksSideBySide()
+{
+    auto uP = prefs();
+    uP.setTimeZones(u"Asia/Tokyo;Europe/Paris"_s);
+    uP.setVerticalLayout(false);
+}
+
 QPoint storedPosition()
 {
     return GuiPreferences(HRL::MAIN_CLASS).getMainWindowLocation(-1, -1);
-}
-
-// The start-up error box about the missing tray, answered ahead; returns what was shown.
-QList<MessageBox::Record> settle()
-{
-    MessageBox::setNextAnswer(MessageBox::Ok);
-    QCoreApplication::processEvents();
-    return MessageBox::takeRecords();
 }
 
 void send(QWidget *target, QEvent::Type type, const QPoint &local, const QPoint &global, Qt::MouseButtons buttons)
@@ -64,21 +64,18 @@ QStringList itemTexts(const QMenu *menu)
 
 } // namespace
 
-class TestMenus : public QObject
+class TestMenus : public FreshStoreTest
 {
     Q_OBJECT
 
-    std::unique_ptr<TestEnv> env;
-
-private Q_SLOTS:
-    void init() { env = std::make_unique<TestEnv>(); }
-    void cleanup()
+    void tearDown() override
     {
         if (QWidget *popup = QApplication::activePopupWidget())
             popup->close();
         MessageBox::takeRecords();
-        env.reset();
     }
+
+private Q_SLOTS:
 
     void withoutTrayTheStartSaysSoOnce()
     {
@@ -147,9 +144,7 @@ private Q_SLOTS:
 
     void rightClickOpensThePopupOnClocksAndBorder()
     {
-        auto uP = prefs();
-        uP.setTimeZones(u"Asia/Tokyo;Europe/Paris"_s);
-        uP.setVerticalLayout(false);
+        storeTwoClocksSideBySide();
         HRL hrl;
         settle();
         QVERIFY(QTest::qWaitForWindowExposed(&hrl));
@@ -267,9 +262,7 @@ private Q_SLOTS:
 
     void dragFromAClockPanel()
     {
-        auto uP = prefs();
-        uP.setTimeZones(u"Asia/Tokyo;Europe/Paris"_s);
-        uP.setVerticalLayout(false);
+        storeTwoClocksSideBySide();
         HRL hrl;
         settle();
         hrl.placeAt(QPoint(100, 100));

@@ -2,21 +2,22 @@
 // clocks in the new look at once. Offscreen, English, TZ=America/New_York, "now" fixed.
 #include "Clock.h"
 #include "ColorRoles.h"
+#include "DialogParts.h"
+#include "FreshStoreTest.h"
 #include "HRL.h"
 #include "LineBorderPanel.h"
-#include "MessageBox.h"
-#include "MyJComboBox.h"
 #include "MySettings.h"
-#include "TestEnv.h"
+#include "StartupBox.h"
 #include "TimeZoneObject.h"
 #include "UserPreferences.h"
+#include "Utc.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -24,51 +25,26 @@
 using namespace quillmark::hrl;
 using namespace Qt::StringLiterals;
 using quillmark::utils::ColorRoles;
-using quillmark::utils::MessageBox;
-using quillmark::utils::MyJComboBox;
 
 namespace {
 
 // 18:04:05 UTC: 14:04:05 in New York, 03:04:05 the next day in Tokyo.
-const QDateTime Now(QDate(2026, 7, 15), QTime(18, 4, 5), Qt::UTC);
-
-// The start-up box about the missing tray, answered ahead.
-void settle()
-{
-    MessageBox::setNextAnswer(MessageBox::Ok);
-    QCoreApplication::processEvents();
-    MessageBox::takeRecords();
-}
-
-void choose(QWidget *dialog, const char *list, const QString &text)
-{
-    auto *box = dialog->findChild<MyJComboBox *>(QString::fromLatin1(list));
-    QVERIFY(box);
-    box->setCurrentIndex(box->findText(text));
-    QCOMPARE(box->currentText(), text);
-}
+const QDateTime Now = utc(2026, 7, 15, 18, 4, 5);
 
 } // namespace
 
-class TestSettingsCommand : public QObject
+class TestSettingsCommand : public FreshStoreTest
 {
     Q_OBJECT
 
-    std::unique_ptr<TestEnv> env;
-
-private Q_SLOTS:
-    void init()
+    void setUp() override
     {
-        env = std::make_unique<TestEnv>();
         Clock::setSource([] { return Now; });
         UserPreferences(HRL::MAIN_CLASS).setTimeZones(u"America/New_York;Asia/Tokyo"_s);
     }
-    void cleanup()
-    {
-        Clock::reset();
-        env.reset();
-    }
+    void tearDown() override { Clock::reset(); }
 
+private Q_SLOTS:
     void saveRebuildsTheClocksInTheNewLookWhereTheyStood()
     {
         HRL hrl;
@@ -82,12 +58,12 @@ private Q_SLOTS:
             opened = true;
             // Above the always-on-top window.
             QVERIFY(dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-            dialog->findChild<QRadioButton *>(u"horizontal_RB"_s)->click();
-            choose(dialog, "dateFormat_CB", u"EE, MMM d"_s);
-            choose(dialog, "timeFormat_CB", u"HH:mm:ss"_s);
-            choose(dialog, "timeFontSize_CB", u"24"_s);
-            choose(dialog, "darkMode_CB", u"Yes"_s);
-            QTest::mouseClick(dialog->findChild<QPushButton *>(u"saveButton"_s), Qt::LeftButton);
+            part<QRadioButton>(dialog, "horizontal_RB")->click();
+            choose(part<QComboBox>(dialog, "dateFormat_CB"), u"EE, MMM d"_s);
+            choose(part<QComboBox>(dialog, "timeFormat_CB"), u"HH:mm:ss"_s);
+            choose(part<QComboBox>(dialog, "timeFontSize_CB"), u"24"_s);
+            choose(part<QComboBox>(dialog, "darkMode_CB"), u"Yes"_s);
+            QTest::mouseClick(part(dialog, "saveButton"), Qt::LeftButton);
         });
         hrl.actionPerformed(u"Settings"_s);
         QVERIFY(opened);
@@ -118,9 +94,9 @@ private Q_SLOTS:
         QTimer::singleShot(0, this, [] {
             QWidget *dialog = QApplication::activeModalWidget();
             QVERIFY(dialog);
-            dialog->findChild<QRadioButton *>(u"horizontal_RB"_s)->click();
-            choose(dialog, "darkMode_CB", u"Yes"_s);
-            QTest::mouseClick(dialog->findChild<QPushButton *>(u"cancelButton"_s), Qt::LeftButton);
+            part<QRadioButton>(dialog, "horizontal_RB")->click();
+            choose(part<QComboBox>(dialog, "darkMode_CB"), u"Yes"_s);
+            QTest::mouseClick(part(dialog, "cancelButton"), Qt::LeftButton);
         });
         hrl.actionPerformed(u"Settings"_s);
         QVERIFY(!area.isNull());

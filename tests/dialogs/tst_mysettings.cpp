@@ -3,6 +3,8 @@
 #include "Clock.h"
 #include "ColorRoles.h"
 #include "DateFormatter.h"
+#include "DialogParts.h"
+#include "FreshStoreTest.h"
 #include "MyConstants.h"
 #include "MyJButtonWithImage.h"
 #include "MyJComboBox.h"
@@ -11,6 +13,7 @@
 #include "TestEnv.h"
 #include "UiDefaults.h"
 #include "UserPreferences.h"
+#include "Utc.h"
 #include "ZoneDatabase.h"
 
 #include <QApplication>
@@ -35,7 +38,7 @@ using quillmark::utils::UiDefaults;
 namespace {
 
 // Wednesday 15 July 2026, 14:04:05 in New York.
-const QDateTime Now(QDate(2026, 7, 15), QTime(18, 4, 5), Qt::UTC);
+const QDateTime Now = utc(2026, 7, 15, 18, 4, 5);
 
 ResourceBundle bundle()
 {
@@ -47,15 +50,6 @@ UserPreferences prefs()
     return UserPreferences(MyConstants::MAIN_CLASS);
 }
 
-template<typename T>
-T *part(const QWidget *dialog, const char *name)
-{
-    T *widget = dialog->findChild<T *>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no %s in the dialog", name);
-    return widget;
-}
-
 MyJComboBox *list(const QWidget *dialog, const char *name)
 {
     return part<MyJComboBox>(dialog, name);
@@ -64,14 +58,6 @@ MyJComboBox *list(const QWidget *dialog, const char *name)
 QString sampleText(const QWidget *dialog, const char *name)
 {
     return part<QLineEdit>(dialog, name)->text();
-}
-
-void choose(MyJComboBox *box, const QString &text)
-{
-    const int index = box->findText(text);
-    if (index < 0)
-        qFatal("no item %s", qPrintable(text));
-    box->setCurrentIndex(index);
 }
 
 // The store's keys under the program's node, with their texts.
@@ -136,23 +122,14 @@ bool usesDarkRenderers(const MySettings &dialog)
 
 } // namespace
 
-class TestMySettings : public QObject
+class TestMySettings : public FreshStoreTest
 {
     Q_OBJECT
 
-    std::unique_ptr<TestEnv> env;
+    void setUp() override { Clock::setSource([] { return Now; }); }
+    void tearDown() override { Clock::reset(); }
 
 private Q_SLOTS:
-    void init()
-    {
-        env = std::make_unique<TestEnv>();
-        Clock::setSource([] { return Now; });
-    }
-    void cleanup()
-    {
-        Clock::reset();
-        env.reset();
-    }
 
     void freshStoreShowsTheInitialChoicesAndSamplesOfNow()
     {
@@ -197,7 +174,7 @@ private Q_SLOTS:
         // Light, as the stored flag says; and opening wrote nothing.
         verifyColours(dialog, Qt::black, UiDefaults::getColor(u"Panel.background"_s),
                       UiDefaults::getColor(u"Panel.background"_s));
-        QVERIFY(stored(*env).isEmpty());
+        QVERIFY(stored(store()).isEmpty());
     }
 
     void choosingAPatternChangesItsSampleAndStoresNothing()
@@ -213,7 +190,7 @@ private Q_SLOTS:
         QCOMPARE(sampleText(&dialog, "displayTime"), u"3:4:5 PM"_s);
         choose(list(&dialog, "timeFontSize_CB"), u"24"_s);
         QCOMPARE(sampleText(&dialog, "displayDate"), u"Wednesday July 15, 2026"_s);
-        QVERIFY(stored(*env).isEmpty());
+        QVERIFY(stored(store()).isEmpty());
 
         // Every sample field holds the widest sample of its list in full.
         for (const char *name : {"displayDate", "displayTime"}) {
@@ -243,7 +220,7 @@ private Q_SLOTS:
             {u"VerticalLayout"_s, u"true"_s},    {u"RoundFlags"_s, u"true"_s},
             {u"TimeFontWidth"_s, u"18"_s},       {u"OnTaskBar"_s, u"false"_s},
             {u"AlwaysOnTop"_s, u"true"_s},       {u"DarkMode"_s, u"false"_s}};
-        QCOMPARE(stored(*env), expected);
+        QCOMPARE(stored(store()), expected);
     }
 
     void saveStoresEveryChoice()
@@ -263,7 +240,7 @@ private Q_SLOTS:
             {u"VerticalLayout"_s, u"false"_s},     {u"RoundFlags"_s, u"false"_s},
             {u"TimeFontWidth"_s, u"24"_s},         {u"OnTaskBar"_s, u"true"_s},
             {u"AlwaysOnTop"_s, u"false"_s},        {u"DarkMode"_s, u"true"_s}};
-        QCOMPARE(stored(*env), expected);
+        QCOMPARE(stored(store()), expected);
 
         // The next dialog opens with what was stored, dark from the start.
         MySettings next(bundle(), nullptr);
@@ -329,7 +306,7 @@ private Q_SLOTS:
         QCOMPARE(part<QGroupBox>(&dialog, "flagsPanel")->title(), u" Country Flag "_s);
 
         // A preview only.
-        QVERIFY(stored(*env).isEmpty());
+        QVERIFY(stored(store()).isEmpty());
         dialog.close();
     }
 
@@ -376,7 +353,7 @@ private Q_SLOTS:
             QCOMPARE(dialog.exec(), int(QDialog::Rejected));
             QVERIFY(!dialog.isVisible());
             QVERIFY(!dialog.isDataChanged());
-            QVERIFY2(stored(*env).isEmpty(), qPrintable(QString::number(way)));
+            QVERIFY2(stored(store()).isEmpty(), qPrintable(QString::number(way)));
         }
     }
 
@@ -449,7 +426,7 @@ private Q_SLOTS:
             QVERIFY(locales.contains(needed));
 
         const QTimeZone zone = ZoneDatabase::localZone();
-        const QDateTime instants[] = {Now, QDateTime(QDate(2026, 1, 4), QTime(5, 7, 9), Qt::UTC)};
+        const QDateTime instants[] = {Now, utc(2026, 1, 4, 5, 7, 9)};
         for (const QString &locale : std::as_const(locales)) {
             DateFormatter::setLocale(locale);
             for (const QString &pattern : MySettings::DATE_PATTERNS + MySettings::TIME_PATTERNS) {

@@ -1,20 +1,22 @@
 // The time zone dialog: rows and enabled states, add (with the computer's zone preselected),
 // delete, moves, save and close, keys, the minimum size, dark mode, and the Time Zones command
 // that opens it from the widget.
+#include "Clock.h"
 #include "ColorRoles.h"
+#include "FreshStoreTest.h"
 #include "GuiPreferences.h"
 #include "HRL.h"
 #include "MessageBox.h"
 #include "MyJButtonWithImage.h"
 #include "ResourceBundle.h"
-#include "TestEnv.h"
+#include "StartupBox.h"
 #include "TimeZoneDialog.h"
 #include "TimeZoneObject.h"
 #include "UiDefaults.h"
 #include "UserPreferences.h"
+#include "Utc.h"
 #include "ZoneDatabase.h"
 #include "ZoneEntryModel.h"
-#include "Clock.h"
 
 #include <QAction>
 #include <QApplication>
@@ -106,27 +108,24 @@ void withAddBox(TimeZoneDialog &dialog, const std::function<void(QComboBox *)> &
 
 } // namespace
 
-class TestTimeZoneDialog : public QObject
+class TestTimeZoneDialog : public FreshStoreTest
 {
     Q_OBJECT
 
-    std::unique_ptr<TestEnv> env;
-
-private Q_SLOTS:
-    void init()
+    void setUp() override
     {
-        env = std::make_unique<TestEnv>();
         UiDefaults::reset();
         // Midsummer: standard offsets must not show daylight saving time.
-        Clock::setSource([] { return QDateTime(QDate(2026, 7, 15), QTime(12, 0), Qt::UTC); });
+        Clock::setSource([] { return utc(2026, 7, 15, 12, 0); });
     }
-    void cleanup()
+    void tearDown() override
     {
         MessageBox::takeRecords();
         Clock::reset();
         qputenv("TZ", "America/New_York");
-        env.reset();
     }
+
+private Q_SLOTS:
 
     void rowsAndStatesOfAStoredList()
     {
@@ -440,9 +439,8 @@ private Q_SLOTS:
     void timeZonesCommandRebuildsWhereTheWindowStands()
     {
         UserPreferences(HRL::MAIN_CLASS).setTimeZones(u"Asia/Tokyo"_s);
-        MessageBox::setNextAnswer(MessageBox::Ok); // the box about the missing tray
         HRL hrl;
-        QCoreApplication::processEvents();
+        settle();
         hrl.placeAt(QPoint(300, 200));
         const QWidget *area = hrl.getClockArea();
 

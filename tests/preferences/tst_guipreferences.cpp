@@ -56,12 +56,10 @@ void TestGuiPreferences::freshStoreDefaults()
 {
     TestEnv env;
     const GuiPreferences prefs(MainClass);
-    QCOMPARE(prefs.getEditWindowSize(800, 600), QSize(800, 600));
-    QCOMPARE(prefs.getMainWindowSize(800, 600), QSize(800, 600));
-    QCOMPARE(prefs.getMainWindowLocation(50, 50), QPoint(50, 50));
     QCOMPARE(prefs.getDatePattern(), QStringLiteral("yyyy/MM/dd"));
     QCOMPARE(prefs.getTimePattern(), QStringLiteral("HH:mm:ss.SSS"));
-    QCOMPARE(prefs.getFontVariableWidthSize(14), 14);
+    QCOMPARE(prefs.getFontVariableWidthSize(), 12);
+    QCOMPARE(prefs.getFontFixedWidthSize(), 12);
     QCOMPARE(prefs.getRecentFiles(), QStringList());
 
     const QString home = SystemProperties::get(QStringLiteral("user.home"));

@@ -64,8 +64,6 @@ void TestUserPreferences::freshStoreDefaults()
     QCOMPARE(prefs.isDarkMode(), false);
     QCOMPARE(prefs.isOnTaskBar(), false);
     QCOMPARE(prefs.getTimeFontSize(), 18);
-    QCOMPARE(prefs.getDatePattern(MyConstants::DEFAULT_DATE_PATTERN), QStringLiteral("yyyy-MM-dd"));
-    QCOMPARE(prefs.getTimePattern(MyConstants::DEFAULT_TIME_PATTERN), QStringLiteral("h:mm a"));
     // ctest runs this with TZ=America/New_York.
     QCOMPARE(prefs.getTimeZones(),
              QStringList({"America/New_York", "America/Los_Angeles", "Europe/London", "Australia/Sydney"}));

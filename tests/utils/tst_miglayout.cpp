@@ -3,12 +3,11 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPointer>
-#include <QTemporaryFile>
 #include <QTest>
 
-#include <cstdio>
+// Standard output is captured on Unix only.
 #ifdef Q_OS_UNIX
-#include <unistd.h>
+#include "StdoutCapture.h"
 #endif
 
 using namespace quillmark::utils;
@@ -356,12 +355,8 @@ void TestMigLayout::oddFlowsEnd()
 void TestMigLayout::unknownKeywordLogsOnce()
 {
 #ifdef Q_OS_UNIX
-    // The trace lines go to standard output: catch them in a file for the length of the test.
-    QTemporaryFile file;
-    QVERIFY(file.open());
-    std::fflush(stdout);
-    const int saved = dup(STDOUT_FILENO);
-    dup2(file.handle(), STDOUT_FILENO);
+    // The trace lines go to standard output.
+    StdoutCapture capture;
 
     QWidget area;
     MigLayout *layout = migOn(area, QStringLiteral("insets 2, shimmer"), QStringLiteral("[grow, zigzag]"));
@@ -373,11 +368,7 @@ void TestMigLayout::unknownKeywordLogsOnce()
     migOn(other, QStringLiteral("shimmer"))->addWidget(fixed(1, 1), QStringLiteral("zork"));
     layOut(area);
 
-    std::fflush(stdout);
-    dup2(saved, STDOUT_FILENO);
-    close(saved);
-    file.seek(0);
-    const QString out = QString::fromUtf8(file.readAll());
+    const QString out = capture.finish();
 
     QCOMPARE(out.count(u'\n'), 4);
     for (const char16_t *word : {u"\"zork\"", u"\"shimmer\"", u"\"zigzag\"", u"\"align middle\""})

@@ -147,7 +147,9 @@ private:
 
     static void checkFormat(const QString &path, const QByteArray &data, bool english)
     {
-        const char *name = qPrintable(path);
+        // Held for the whole check: a failure message must still name the file.
+        const QByteArray nameBytes = path.toUtf8();
+        const char *name = nameBytes.constData();
         QVERIFY2(!data.isEmpty(), name);
         for (char c : data)
             QVERIFY2(uchar(c) < 128, name);

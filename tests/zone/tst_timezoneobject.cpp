@@ -1,11 +1,12 @@
 #include "Clock.h"
 #include "ColorRoles.h"
 #include "DateFormatter.h"
+#include "FreshStoreTest.h"
 #include "IconLabel.h"
 #include "ResourceBundle.h"
-#include "TestEnv.h"
 #include "TimeZoneObject.h"
 #include "UserPreferences.h"
+#include "Utc.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -15,11 +16,6 @@ using namespace quillmark::hrl;
 using quillmark::utils::ResourceBundle;
 
 namespace {
-QDateTime utc(int y, int mo, int d, int h, int mi, int s = 0)
-{
-    return QDateTime(QDate(y, mo, d), QTime(h, mi, s), Qt::UTC);
-}
-
 QColor textColor(const QLabel *label)
 {
     return label->palette().color(QPalette::WindowText);
@@ -27,29 +23,27 @@ QColor textColor(const QLabel *label)
 } // namespace
 
 // The tests run with TZ=America/New_York and an English locale.
-class TestTimeZoneObject : public QObject
+class TestTimeZoneObject : public FreshStoreTest
 {
     Q_OBJECT
 
-    std::unique_ptr<TestEnv> env;
     std::unique_ptr<UserPreferences> prefs;
     ResourceBundle labels;
 
-private Q_SLOTS:
-    void init()
+    void setUp() override
     {
-        env = std::make_unique<TestEnv>();
         prefs = std::make_unique<UserPreferences>(QStringLiteral("com.quillmark.hrl.HRL"));
         labels = ResourceBundle::getBundle(QStringLiteral("com.quillmark.hrl.lang/Lang"), QStringLiteral("en_US"));
         DateFormatter::setLocale(QStringLiteral("en_US"));
     }
 
-    void cleanup()
+    void tearDown() override
     {
         Clock::reset();
         prefs.reset();
-        env.reset();
     }
+
+private Q_SLOTS:
 
     void labelsOfOneClock()
     {
@@ -169,7 +163,6 @@ private Q_SLOTS:
         TimeZoneObject india(QStringLiteral("Asia/Kolkata"), now, prefs.get(), QStringLiteral("flag-in.png"), labels);
         QVERIFY(india.getNameLbl()->hasIcon());
         QVERIFY(india.currentFlagsSetting());
-        QCOMPARE(india.getObjectDimension().height() > 16, true);
 
         TimeZoneObject aland(QStringLiteral("Europe/Mariehamn"), now, prefs.get(), QStringLiteral("flag-ax.png"), labels);
         QVERIFY(!aland.getNameLbl()->hasIcon()); // no round image: no flag, no error
@@ -192,7 +185,28 @@ private Q_SLOTS:
         // A code with no image in either style.
         TimeZoneObject juba(QStringLiteral("Africa/Juba"), now, prefs.get(), QStringLiteral("flag-ss.png"), labels);
         QVERIFY(!juba.getNameLbl()->hasIcon());
-        QCOMPARE(juba.getObjectDimension().width() < india.getObjectDimension().width() + 40, true);
+    }
+
+    // A shown flag makes a clock one icon wider and taller; a flag without an image adds nothing.
+    void flagCountsInTheSizeOnlyWhenShown_data()
+    {
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<QString>("flag");
+        QTest::addColumn<QSize>("added");
+        QTest::newRow("shown") << "Asia/Kolkata" << "flag-in.png" << QSize(16, 16);
+        QTest::newRow("no round image") << "Europe/Mariehamn" << "flag-ax.png" << QSize(0, 0);
+        QTest::newRow("no image at all") << "Africa/Juba" << "flag-ss.png" << QSize(0, 0);
+    }
+
+    void flagCountsInTheSizeOnlyWhenShown()
+    {
+        QFETCH(QString, zone);
+        QFETCH(QString, flag);
+        QFETCH(QSize, added);
+        const QDateTime now = utc(2026, 12, 8, 14, 3, 7);
+        const TimeZoneObject plain(zone, now, prefs.get(), QString(), labels);
+        const TimeZoneObject flagged(zone, now, prefs.get(), flag, labels);
+        QCOMPARE(flagged.getObjectDimension(), plain.getObjectDimension() + added);
     }
 };
 

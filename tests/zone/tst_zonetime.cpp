@@ -2,6 +2,7 @@
 // same tz database, and pattern formatting.
 #include "DateFormatter.h"
 #include "TimeZoneObject.h"
+#include "Utc.h"
 #include "ZoneDatabase.h"
 
 #include <QTest>
@@ -12,11 +13,6 @@
 using namespace quillmark::hrl;
 
 namespace {
-QDateTime utc(int y, int mo, int d, int h, int mi, int s = 0)
-{
-    return QDateTime(QDate(y, mo, d), QTime(h, mi, s), Qt::UTC);
-}
-
 // What `TZ=zone date` prints, through the same C library calls.
 QString systemWallTime(const QString &zone, const QDateTime &instant)
 {
@@ -176,11 +172,36 @@ private Q_SLOTS:
         QCOMPARE(TimeZoneObject::displayNameOf(QStringLiteral("America/Port-au-Prince")), QStringLiteral("Port-au-Prince"));
     }
 
-    void dayKeysOrderAcrossYears()
+    // The date colours compare day keys: they must order as the calendar days they stand for.
+    void dayKeysOrderAsCalendarDays_data()
     {
+        QTest::addColumn<QDateTime>("earlier");
+        QTest::addColumn<QDateTime>("later");
+        QTest::newRow("year end") << utc(2026, 12, 31, 12, 0) << utc(2027, 1, 1, 12, 0);
+        QTest::newRow("month end") << utc(2026, 1, 31, 12, 0) << utc(2026, 2, 1, 12, 0);
+        QTest::newRow("leap day") << utc(2028, 2, 29, 12, 0) << utc(2028, 3, 1, 12, 0);
+        QTest::newRow("end of a leap year") << utc(2028, 12, 31, 12, 0) << utc(2029, 1, 1, 12, 0);
+        QTest::newRow("a year apart, earlier in the year") << utc(2026, 3, 1, 12, 0) << utc(2027, 2, 1, 12, 0);
+    }
+
+    void dayKeysOrderAsCalendarDays()
+    {
+        QFETCH(QDateTime, earlier);
+        QFETCH(QDateTime, later);
         const QTimeZone zone = ZoneDatabase::zone(QStringLiteral("UTC"));
-        QCOMPARE(ZoneDatabase::dayKey(utc(2026, 12, 31, 12, 0), zone), 2026365);
-        QCOMPARE(ZoneDatabase::dayKey(utc(2027, 1, 1, 12, 0), zone), 2027001);
+        QVERIFY(ZoneDatabase::dayKey(earlier, zone) < ZoneDatabase::dayKey(later, zone));
+        QCOMPARE(ZoneDatabase::dayKey(earlier.addSecs(11 * 3600), zone), ZoneDatabase::dayKey(earlier, zone));
+    }
+
+    void dayKeysFollowTheZonesCalendar()
+    {
+        // Still 31 December in New York and Honolulu, already 1 January in London and Tokyo.
+        const QDateTime instant = utc(2027, 1, 1, 4, 30);
+        const auto key = [&](const char *id) { return ZoneDatabase::dayKey(instant, ZoneDatabase::zone(QString::fromLatin1(id))); };
+        QVERIFY(key("America/New_York") < key("Asia/Tokyo"));
+        QVERIFY(key("Pacific/Honolulu") < key("Europe/London"));
+        QCOMPARE(key("America/New_York"), key("Pacific/Honolulu"));
+        QCOMPARE(key("Europe/London"), key("Asia/Tokyo"));
     }
 };
 
