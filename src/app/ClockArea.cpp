@@ -1,6 +1,7 @@
 #include "ClockArea.h"
 
 #include "Clock.h"
+#include "ClockColorRoles.h"
 #include "ColorRoles.h"
 #include "CountryCodes.h"
 #include "LayoutUtils.h"
@@ -158,7 +159,7 @@ void ClockArea::createVerticalLayout()
 
 QWidget *ClockArea::createClockPanel(TimeZoneObject *zone)
 {
-    auto *panel = new utils::LineBorderPanel(ColorRoles::clockBorder(), area);
+    auto *panel = new utils::LineBorderPanel(ClockColorRoles::clockBorder(), area);
     const bool ltr = QLocale::system().textDirection() == Qt::LeftToRight;
     new utils::MigLayout(ltr ? PanelInsetsLeftToRight : PanelInsetsRightToLeft, QString(), QString(), panel);
     decorate(panel);

@@ -4,6 +4,7 @@
 #include "Anchor.h"
 #include "ClockArea.h"
 #include "ColorRoles.h"
+#include "Commands.h"
 #include "DateFormatter.h"
 #include "FontUtils.h"
 #include "FrameDragListener.h"
@@ -12,6 +13,7 @@
 #include "MyConstants.h"
 #include "MyMenuItem.h"
 #include "MySettings.h"
+#include "ProgramInfo.h"
 #include "SecondsTimer.h"
 #include "SystemProperties.h"
 #include "SystemUtils.h"
@@ -37,12 +39,12 @@ namespace quillmark::hrl {
 
 using utils::ColorRoles;
 
-const QString HRL::VERSION = QStringLiteral("1.0.0.2");
-const QString HRL::RELEASE_DATE = QStringLiteral("2022/03/29");
-const QString HRL::COPYRIGHT_DATE = QStringLiteral("2019-2022");
+const QString HRL::VERSION = ProgramInfo::VERSION;
+const QString HRL::RELEASE_DATE = ProgramInfo::RELEASE_DATE;
+const QString HRL::COPYRIGHT_DATE = ProgramInfo::COPYRIGHT_DATE;
 const QString HRL::WHO_AM_I = QStringLiteral("HRL");
 const QString HRL::LANGUAGE = QStringLiteral("com.quillmark.hrl.lang/Lang");
-const QString HRL::MAIN_CLASS = QStringLiteral("com.quillmark.hrl.HRL");
+const QString HRL::MAIN_CLASS = MyConstants::MAIN_CLASS;
 
 namespace {
 
@@ -50,10 +52,6 @@ QString iconName()
 {
     return HRL::WHO_AM_I.toLower().trimmed();
 }
-
-const QString ExitCmd = QStringLiteral("Exit");
-const QString ResetViewCmd = QStringLiteral("ResetView");
-const QString AboutCmd = QStringLiteral("About");
 
 // A plain line on standard output, not a trace line; one write, so it never interleaves.
 void printLine(const QString &text)
@@ -78,11 +76,11 @@ struct MenuCommand {
 const std::array<MenuCommand, 5> &menuCommands()
 {
     static const std::array<MenuCommand, 5> commands = {{
-        {"menu.timezones", QStringLiteral("images/16/accessories-clock-3.png"), MyConstants::TimeZonesCmd, false, false},
-        {"menu.settings", QStringLiteral("images/16/preferences.png"), MyConstants::SettingsCmd, true, true},
-        {"menu.about", QStringLiteral("images/16/") + iconName() + QStringLiteral(".png"), AboutCmd, true, false},
-        {"menu.resetgui", QString(), ResetViewCmd, true, false},
-        {"menu.exit", QStringLiteral("images/16/exit.gif"), ExitCmd, false, false},
+        {"menu.timezones", QStringLiteral("images/16/accessories-clock-3.png"), Commands::TimeZonesCmd, false, false},
+        {"menu.settings", QStringLiteral("images/16/preferences.png"), Commands::SettingsCmd, true, true},
+        {"menu.about", QStringLiteral("images/16/") + iconName() + QStringLiteral(".png"), Commands::AboutCmd, true, false},
+        {"menu.resetgui", QString(), Commands::ResetViewCmd, true, false},
+        {"menu.exit", QStringLiteral("images/16/exit.gif"), Commands::ExitCmd, false, false},
     }};
     return commands;
 }
@@ -124,7 +122,7 @@ HRL::HRL()
         QApplication::setStyle(style);
     }
     utils::SystemUtils::loadHNAndCHNasProperties();
-    utils::UiDefaults::put(QStringLiteral("swing.boldMetal"), false);
+    utils::UiDefaults::put(utils::UiDefaults::BOLD_METAL, false);
 
     // 4 px of the window's own colour around the clock area.
     new utils::MigLayout(QStringLiteral("insets 4"), QString(), QString(), this);
@@ -340,17 +338,17 @@ void HRL::bringToFront()
 
 void HRL::actionPerformed(const QString &command)
 {
-    if (command == MyConstants::TimeZonesCmd) {
+    if (command == Commands::TimeZonesCmd) {
         showTimeZoneDialog();
-    } else if (command == MyConstants::SettingsCmd) {
+    } else if (command == Commands::SettingsCmd) {
         showSettings(true);
-    } else if (command == ExitCmd) {
+    } else if (command == Commands::ExitCmd) {
         saveWindowSettings();
         dismiss();
-    } else if (command == ResetViewCmd) {
+    } else if (command == Commands::ResetViewCmd) {
         removePreferences();
         resetView(true);
-    } else if (command == AboutCmd) {
+    } else if (command == Commands::AboutCmd) {
         showAbout();
     }
 }
@@ -402,17 +400,14 @@ void HRL::showAbout()
     }
 
     using utils::UiDefaults;
-    const QString optionPaneBackground = QStringLiteral("OptionPane.background");
-    const QString panelBackground = QStringLiteral("Panel.background");
-    const QString labelForeground = QStringLiteral("Label.foreground");
-    const QVariant savedOptionPane = UiDefaults::get(optionPaneBackground);
-    const QVariant savedPanel = UiDefaults::get(panelBackground);
-    const QVariant savedLabel = UiDefaults::get(labelForeground);
+    const QVariant savedOptionPane = UiDefaults::get(UiDefaults::OPTION_PANE_BACKGROUND);
+    const QVariant savedPanel = UiDefaults::get(UiDefaults::PANEL_BACKGROUND);
+    const QVariant savedLabel = UiDefaults::get(UiDefaults::LABEL_FOREGROUND);
     const bool dark = uP.isDarkMode();
     if (dark) {
-        UiDefaults::put(optionPaneBackground, ColorRoles::darkModeMenu());
-        UiDefaults::put(panelBackground, ColorRoles::darkModeMenu());
-        UiDefaults::put(labelForeground, ColorRoles::darkModeDialogText());
+        UiDefaults::put(UiDefaults::OPTION_PANE_BACKGROUND, ColorRoles::darkModeMenu());
+        UiDefaults::put(UiDefaults::PANEL_BACKGROUND, ColorRoles::darkModeMenu());
+        UiDefaults::put(UiDefaults::LABEL_FOREGROUND, ColorRoles::darkModeDialogText());
     }
 
     // The box takes its colours from the defaults above while it is built and, not being modal,
@@ -424,9 +419,9 @@ void HRL::showAbout()
     box->show();
 
     if (dark) {
-        UiDefaults::put(optionPaneBackground, savedOptionPane);
-        UiDefaults::put(panelBackground, savedPanel);
-        UiDefaults::put(labelForeground, savedLabel);
+        UiDefaults::put(UiDefaults::OPTION_PANE_BACKGROUND, savedOptionPane);
+        UiDefaults::put(UiDefaults::PANEL_BACKGROUND, savedPanel);
+        UiDefaults::put(UiDefaults::LABEL_FOREGROUND, savedLabel);
     }
 }
 

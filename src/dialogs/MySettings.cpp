@@ -1,6 +1,7 @@
 #include "MySettings.h"
 
 #include "Clock.h"
+#include "ClockColorRoles.h"
 #include "ColorRoles.h"
 #include "DateFormatter.h"
 #include "FontUtils.h"
@@ -124,7 +125,7 @@ QColor MySettings::MyCellRenderer::backgroundFor(bool dropTarget, bool selected)
 {
     if (dropTarget)
         return ColorRoles::listDrop();
-    return selected ? ColorRoles::darkModeMenu() : ColorRoles::clockBorder();
+    return selected ? ColorRoles::darkModeMenu() : ClockColorRoles::clockBorder();
 }
 
 void MySettings::MyCellRenderer::paint(QPainter *painter, const QStyleOptionViewItem &option,
@@ -394,7 +395,7 @@ void MySettings::setDarkMode(bool flag)
                                        taskBarLbl,     taskBar_CB,    alwaysOnTopLbl,  alwaysOnTop_CB,
                                        darkModeLbl,    darkMode_CB};
     if (!flag) {
-        const QColor background = utils::UiDefaults::getColor(QStringLiteral("Panel.background"));
+        const QColor background = utils::UiDefaults::getColor(utils::UiDefaults::PANEL_BACKGROUND);
         const QColor text = ColorRoles::darkModeBackground();
         colourPane(this, background);
         for (QWidget *control : controls)
@@ -422,7 +423,7 @@ void MySettings::setDarkMode(bool flag)
     makeTitledBorder(layoutPanel, QStringLiteral("lbl.layout"), text);
     makeTitledBorder(flagsPanel, QStringLiteral("lbl.countryflag"), text);
     for (MyJComboBox *box : lists()) {
-        colourListBackground(box, ColorRoles::clockBorder());
+        colourListBackground(box, ClockColorRoles::clockBorder());
         QAbstractItemDelegate *previous = box->itemDelegate();
         box->setItemDelegate(new MyCellRenderer(box));
         // The box does not delete a delegate it lets go of.

@@ -1,6 +1,7 @@
 #include "TimeZoneDialog.h"
 
 #include "Clock.h"
+#include "ClockColorRoles.h"
 #include "ColorRoles.h"
 #include "FontUtils.h"
 #include "GuiPreferences.h"
@@ -51,10 +52,6 @@ const QString MoveDown = QStringLiteral("MoveDown");
 const QString SaveFile = QStringLiteral("SaveFile");
 const QString CloseCmd = QStringLiteral("CloseCmd");
 
-const QString OptionPaneBackground = QStringLiteral("OptionPane.background");
-const QString OptionPaneMessageForeground = QStringLiteral("OptionPane.messageForeground");
-const QString PanelBackground = QStringLiteral("Panel.background");
-
 const QString AddIcon = QStringLiteral("images/16/user-new.png");
 const QString DeleteIcon = QStringLiteral("images/16/dialog-cancel-4.png");
 const QString MoveUpIcon = QStringLiteral("images/16/up_arrow.gif");
@@ -92,8 +89,8 @@ TimeZoneDialog::TimeZoneDialog(const utils::GuiPreferences &gP, UserPreferences 
     setWindowTitle(title);
     extraWidth = gP.isLargeFont() ? 100 : 0;
 
-    optionPaneColor = UiDefaults::getColor(OptionPaneBackground);
-    panelPaneColor = UiDefaults::getColor(PanelBackground);
+    optionPaneColor = UiDefaults::getColor(UiDefaults::OPTION_PANE_BACKGROUND);
+    panelPaneColor = UiDefaults::getColor(UiDefaults::PANEL_BACKGROUND);
 
     // Row 10 takes what height is left over.
     auto *content = new utils::MigLayout(QString(), QString(),
@@ -134,9 +131,9 @@ TimeZoneDialog::TimeZoneDialog(const utils::GuiPreferences &gP, UserPreferences 
     darkMode = uP->isDarkMode();
     if (darkMode) {
         setDarkMode();
-        UiDefaults::put(OptionPaneMessageForeground, ColorRoles::darkModeDialogText());
-        UiDefaults::put(OptionPaneBackground, ColorRoles::darkModeMenu());
-        UiDefaults::put(PanelBackground, ColorRoles::darkModeMenu());
+        UiDefaults::put(UiDefaults::OPTION_PANE_MESSAGE_FOREGROUND, ColorRoles::darkModeDialogText());
+        UiDefaults::put(UiDefaults::OPTION_PANE_BACKGROUND, ColorRoles::darkModeMenu());
+        UiDefaults::put(UiDefaults::PANEL_BACKGROUND, ColorRoles::darkModeMenu());
     }
 
     setLayoutDirection(QLocale::system().textDirection());
@@ -440,9 +437,9 @@ void TimeZoneDialog::releaseOwnerAndDefaults()
         return;
     cleanedUp = true;
     if (darkMode) {
-        UiDefaults::put(OptionPaneMessageForeground, ColorRoles::darkModeMenu());
-        UiDefaults::put(OptionPaneBackground, optionPaneColor);
-        UiDefaults::put(PanelBackground, panelPaneColor);
+        UiDefaults::put(UiDefaults::OPTION_PANE_MESSAGE_FOREGROUND, ColorRoles::darkModeMenu());
+        UiDefaults::put(UiDefaults::OPTION_PANE_BACKGROUND, optionPaneColor);
+        UiDefaults::put(UiDefaults::PANEL_BACKGROUND, panelPaneColor);
     }
     utils::OwnerLock::unlock(owner, this);
 }
@@ -454,7 +451,7 @@ void TimeZoneDialog::setDarkMode()
     setColors(timeZonesList, {{QPalette::Base, ColorRoles::darkModeBackground()},
                               {QPalette::Text, ColorRoles::darkModeMenuText()},
                               {QPalette::Highlight, ColorRoles::darkModeDialogText()},
-                              {QPalette::HighlightedText, ColorRoles::clockBorder()}});
+                              {QPalette::HighlightedText, ClockColorRoles::clockBorder()}});
 }
 
 void TimeZoneDialog::placeOverOwner()
@@ -539,7 +536,7 @@ void TimeZoneDialog::MyCellRenderer::paint(QPainter *painter, const QStyleOption
     // The combo box's list takes no drops, so a row is either selected or not.
     const bool selected = option.state.testFlag(QStyle::State_Selected);
     painter->save();
-    painter->fillRect(option.rect, selected ? ColorRoles::darkModeMenu() : ColorRoles::clockBorder());
+    painter->fillRect(option.rect, selected ? ColorRoles::darkModeMenu() : ClockColorRoles::clockBorder());
     painter->setPen(ColorRoles::darkModeDialogText());
     painter->setFont(option.font);
     const Qt::Alignment side = QLocale::system().textDirection() == Qt::LeftToRight ? Qt::AlignLeft : Qt::AlignRight;

@@ -2,6 +2,7 @@
 
 #include "GUIConstants.h"
 #include "Logger.h"
+#include "ProgramInfo.h"
 #include "StringUtils.h"
 #include "SystemProperties.h"
 
@@ -123,8 +124,9 @@ bool GuiPreferences::isLargeFont() const
 QString GuiPreferences::getLastReportDir() const
 {
     const QString separator = SystemProperties::get(QStringLiteral("file.separator"));
+    // The maker's folder, which all its programs share.
     return prefs.get(GUIConstants::KEY_LAST_REPORT_DIR, SystemProperties::get(QStringLiteral("user.home")) + separator
-                                                            + QStringLiteral("Quillmark") + separator
+                                                            + hrl::ProgramInfo::ORGANIZATION + separator
                                                             + QStringLiteral("reports"));
 }
 

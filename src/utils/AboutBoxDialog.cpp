@@ -41,7 +41,7 @@ QFont rowFont(bool bold)
 // Links must stand out on whatever the panel is drawn in.
 QColor linkColor()
 {
-    const QColor background = UiDefaults::getColor(QStringLiteral("Panel.background"));
+    const QColor background = UiDefaults::getColor(UiDefaults::PANEL_BACKGROUND);
     if (background == ColorRoles::darkModeMenu() || background == ColorRoles::darkModeBackground()
         || (background.isValid() && background.lightnessF() < 0.5))
         return AboutBoxDialog::DARK_LINK_COLOR;
@@ -72,8 +72,8 @@ AboutBoxDialog::AboutBoxDialog(QWidget *owner, const QString &programName, const
     setWindowTitle(texts.getString(QStringLiteral("menu.about")));
 
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, UiDefaults::getColor(QStringLiteral("Panel.background")));
-    colours.setColor(QPalette::WindowText, UiDefaults::getColor(QStringLiteral("Label.foreground")));
+    colours.setColor(QPalette::Window, UiDefaults::getColor(UiDefaults::PANEL_BACKGROUND));
+    colours.setColor(QPalette::WindowText, UiDefaults::getColor(UiDefaults::LABEL_FOREGROUND));
     setPalette(colours);
     setAutoFillBackground(true);
 

@@ -66,8 +66,8 @@ MessageBox::Answer MessageBox::show(Kind kind, QWidget *parent, const QString &t
     box->setWindowTitle(title);
     box->setText(text);
     QPalette palette = box->palette();
-    palette.setColor(QPalette::Window, UiDefaults::getColor(QStringLiteral("OptionPane.background")));
-    palette.setColor(QPalette::WindowText, UiDefaults::getColor(QStringLiteral("OptionPane.messageForeground")));
+    palette.setColor(QPalette::Window, UiDefaults::getColor(UiDefaults::OPTION_PANE_BACKGROUND));
+    palette.setColor(QPalette::WindowText, UiDefaults::getColor(UiDefaults::OPTION_PANE_MESSAGE_FOREGROUND));
     box->setPalette(palette);
     switch (kind) {
     case Error:

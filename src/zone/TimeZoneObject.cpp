@@ -2,6 +2,7 @@
 
 #include "Anchor.h"
 #include "Clock.h"
+#include "ClockColorRoles.h"
 #include "ColorRoles.h"
 #include "DateFormatter.h"
 #include "FontUtils.h"
@@ -22,9 +23,6 @@
 namespace quillmark::hrl {
 
 using utils::ColorRoles;
-
-const QString TimeZoneObject::DEFAULT_DATE_PATTERN = QStringLiteral("yyyy-MM-dd");
-const QString TimeZoneObject::DEFAULT_TIME_PATTERN = QStringLiteral("h:mm a");
 
 namespace {
 
@@ -102,7 +100,7 @@ TimeZoneObject::TimeZoneObject(const QString &zoneId, const QDateTime &instant, 
         }
     }
     nameLbl->setFont(myFont_sm);
-    setTextColor(nameLbl, darkMode ? lightBlue : ColorRoles::lightModeZoneName());
+    setTextColor(nameLbl, darkMode ? lightBlue : ClockColorRoles::lightModeZoneName());
 
     timeLbl = new QLabel(DateFormatter::formatOr(timePattern, DEFAULT_TIME_PATTERN, instant, timeZone));
     timeLbl->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);
@@ -190,7 +188,7 @@ void TimeZoneObject::setDateLabelColor()
     const bool dark = uP->isDarkMode();
     QColor color;
     if (localKey < zoneKey)
-        color = dark ? ColorRoles::darkModeNextDay() : darkPurple;
+        color = dark ? ClockColorRoles::darkModeNextDay() : darkPurple;
     else if (localKey > zoneKey)
         color = darkRed;
     else

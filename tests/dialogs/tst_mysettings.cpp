@@ -1,6 +1,7 @@
 // The settings dialog offscreen (English, TZ=America/New_York) with a throwaway store and a
 // fixed "now".
 #include "Clock.h"
+#include "ClockColorRoles.h"
 #include "ColorRoles.h"
 #include "DateFormatter.h"
 #include "MyConstants.h"
@@ -278,7 +279,7 @@ private Q_SLOTS:
         QCOMPARE(list(&next, "taskBar_CB")->currentIndex(), 0);
         QCOMPARE(list(&next, "alwaysOnTop_CB")->currentIndex(), 1);
         QCOMPARE(list(&next, "darkMode_CB")->currentIndex(), 0);
-        verifyColours(next, ColorRoles::darkModeMenuText(), ColorRoles::darkModeBackground(), ColorRoles::clockBorder());
+        verifyColours(next, ColorRoles::darkModeMenuText(), ColorRoles::darkModeBackground(), ClockColorRoles::clockBorder());
         QVERIFY(usesDarkRenderers(next));
     }
 
@@ -309,7 +310,7 @@ private Q_SLOTS:
         QVERIFY(!usesDarkRenderers(dialog));
 
         choose(list(&dialog, "darkMode_CB"), u"Yes"_s);
-        verifyColours(dialog, ColorRoles::darkModeMenuText(), ColorRoles::darkModeBackground(), ColorRoles::clockBorder());
+        verifyColours(dialog, ColorRoles::darkModeMenuText(), ColorRoles::darkModeBackground(), ClockColorRoles::clockBorder());
         QVERIFY(usesDarkRenderers(dialog));
         // What is painted, not only what is set: the dialog and a caption.
         const QImage dark = dialog.grab().toImage();
@@ -348,7 +349,7 @@ private Q_SLOTS:
     {
         MySettings dialog(bundle(), nullptr);
         dialog.setDarkMode(true);
-        verifyColours(dialog, ColorRoles::darkModeMenuText(), ColorRoles::darkModeBackground(), ColorRoles::clockBorder());
+        verifyColours(dialog, ColorRoles::darkModeMenuText(), ColorRoles::darkModeBackground(), ClockColorRoles::clockBorder());
         dialog.setDarkMode(false);
         const QColor panel = UiDefaults::getColor(u"Panel.background"_s);
         verifyColours(dialog, Qt::black, panel, panel);
@@ -382,10 +383,10 @@ private Q_SLOTS:
 
     void darkRendererPaintsItsColours()
     {
-        QCOMPARE(MySettings::MyCellRenderer::backgroundFor(false, false), ColorRoles::clockBorder());
+        QCOMPARE(MySettings::MyCellRenderer::backgroundFor(false, false), ClockColorRoles::clockBorder());
         QCOMPARE(MySettings::MyCellRenderer::backgroundFor(false, true), ColorRoles::darkModeMenu());
         QCOMPARE(MySettings::MyCellRenderer::backgroundFor(true, true), ColorRoles::listDrop());
-        QVERIFY(ColorRoles::listDrop() != ColorRoles::clockBorder());
+        QVERIFY(ColorRoles::listDrop() != ClockColorRoles::clockBorder());
         QVERIFY(ColorRoles::listDrop() != ColorRoles::darkModeMenu());
 
         MyJComboBox box(QStringList{u"Wednesday"_s}, {});
@@ -404,7 +405,7 @@ private Q_SLOTS:
                 QPainter painter(&image);
                 renderer.paint(&painter, option, index);
             }
-            const QColor background = selected ? ColorRoles::darkModeMenu() : ColorRoles::clockBorder();
+            const QColor background = selected ? ColorRoles::darkModeMenu() : ClockColorRoles::clockBorder();
             QCOMPARE(image.pixelColor(image.width() - 1, 0), background);
             int textPixels = 0;
             for (int y = 0; y < image.height(); ++y)
