@@ -7,6 +7,7 @@
 #include "LayoutUtils.h"
 #include "LineBorderPanel.h"
 #include "MigLayout.h"
+#include "PaletteUtils.h"
 #include "SecondsTimer.h"
 #include "TimeZoneObject.h"
 #include "UserPreferences.h"
@@ -39,14 +40,6 @@ const QString LastLabelRow = QStringLiteral("align center, wrap 5");
 constexpr int RowGapsPerClock = 8;
 constexpr int InsetsAcross = 12;
 constexpr int InsetBelow = 4;
-
-void setBackground(QWidget *widget, const QColor &color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
 
 utils::MigLayout *migLayout(QWidget *widget)
 {
@@ -114,8 +107,8 @@ QWidget *ClockArea::createClockArea()
     new utils::MigLayout(AreaInsets, QString(), QString(), panel);
     decorate(panel);
     if (uP.isDarkMode()) {
-        setBackground(window, ColorRoles::darkModeWindow());
-        setBackground(panel, ColorRoles::darkModeBackground());
+        utils::PaletteUtils::setBackground(window, ColorRoles::darkModeWindow());
+        utils::PaletteUtils::setBackground(panel, ColorRoles::darkModeBackground());
     }
     return panel;
 }
@@ -164,7 +157,7 @@ QWidget *ClockArea::createClockPanel(TimeZoneObject *zone)
     new utils::MigLayout(ltr ? PanelInsetsLeftToRight : PanelInsetsRightToLeft, QString(), QString(), panel);
     decorate(panel);
     if (uP.isDarkMode())
-        setBackground(panel, ColorRoles::darkModeBackground());
+        utils::PaletteUtils::setBackground(panel, ColorRoles::darkModeBackground());
     utils::MigLayout *layout = migLayout(panel);
     layout->addWidget(zone->getNameLbl(), LabelRow);
     layout->addWidget(zone->getTimeLbl(), LabelRow);

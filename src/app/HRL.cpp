@@ -8,6 +8,7 @@
 #include "DateFormatter.h"
 #include "FontUtils.h"
 #include "FrameDragListener.h"
+#include "Logger.h"
 #include "MessageBox.h"
 #include "MigLayout.h"
 #include "MyConstants.h"
@@ -33,7 +34,6 @@
 #include <QTimer>
 
 #include <array>
-#include <cstdio>
 
 namespace quillmark::hrl {
 
@@ -51,14 +51,6 @@ namespace {
 QString iconName()
 {
     return HRL::WHO_AM_I.toLower().trimmed();
-}
-
-// A plain line on standard output, not a trace line; one write, so it never interleaves.
-void printLine(const QString &text)
-{
-    const QByteArray bytes = (text + u'\n').toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-    std::fflush(stdout);
 }
 
 // The five commands of the pop-up and the tray menu, in menu order.
@@ -150,7 +142,7 @@ HRL::HRL()
         if (QSystemTrayIcon::isSystemTrayAvailable()) {
             createSystemTray();
         } else {
-            printLine(QStringLiteral("SystemTray is not supported"));
+            utils::Logger::printLine(QStringLiteral("SystemTray is not supported"));
             showErrorBox(QStringLiteral("popup.error.systemtrayisnotsupported"));
         }
     });
@@ -320,7 +312,7 @@ void HRL::createSystemTray()
     });
     trayIcon->show();
     if (trayIcon->icon().isNull() || !trayIcon->isVisible()) {
-        printLine(QStringLiteral("TrayIcon could not be added."));
+        utils::Logger::printLine(QStringLiteral("TrayIcon could not be added."));
         showErrorBox(QStringLiteral("popup.error.trayiconcouldnotbeadded"));
     }
 }

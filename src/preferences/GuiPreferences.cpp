@@ -3,7 +3,6 @@
 #include "GUIConstants.h"
 #include "Logger.h"
 #include "ProgramInfo.h"
-#include "StringUtils.h"
 #include "SystemProperties.h"
 
 #include <QGuiApplication>
@@ -15,11 +14,6 @@
 namespace quillmark::utils {
 
 namespace {
-
-QString nodePathOf(const QString &className)
-{
-    return u'/' + StringUtils::replaceAll(className, QStringLiteral("."), QStringLiteral("/"));
-}
 
 QString recentFileNode(int index)
 {
@@ -39,7 +33,7 @@ qreal screenDotsPerInch()
 
 // The entry trace is written before the node is opened.
 GuiPreferences::GuiPreferences(const QString &className)
-    : prefs((Logger::log(MY_NAME, QStringLiteral("<init>"), QString()), nodePathOf(className)))
+    : NodePreferences((Logger::log(MY_NAME, QStringLiteral("<init>"), QString()), className))
 {
 }
 
@@ -255,31 +249,6 @@ void GuiPreferences::removePreferences2()
 {
     Logger::log(MY_NAME, QStringLiteral("removePreferences2"), QString());
     removeLayoutKeys();
-}
-
-QString GuiPreferences::getHandler(const QString &key, const QString &defaultValue) const
-{
-    return prefs.get(key, defaultValue);
-}
-
-qint64 GuiPreferences::getHandler(const QString &key, qint64 defaultValue) const
-{
-    return prefs.getLong(key, defaultValue);
-}
-
-void GuiPreferences::setHandler(const QString &key, const QString &value)
-{
-    prefs.put(key, value);
-}
-
-void GuiPreferences::setHandler(const QString &key, qint64 value)
-{
-    prefs.putLong(key, value);
-}
-
-void GuiPreferences::remove(const QString &key)
-{
-    prefs.remove(key);
 }
 
 } // namespace quillmark::utils

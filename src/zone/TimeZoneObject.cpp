@@ -8,6 +8,7 @@
 #include "FontUtils.h"
 #include "IconLabel.h"
 #include "MyConstants.h"
+#include "PaletteUtils.h"
 #include "ResourceBundle.h"
 #include "StringUtils.h"
 #include "UserPreferences.h"
@@ -25,15 +26,6 @@ namespace quillmark::hrl {
 using utils::ColorRoles;
 
 namespace {
-
-void setTextColor(QLabel *label, const QColor &color)
-{
-    QPalette palette = label->palette();
-    if (palette.color(QPalette::WindowText) == color && palette.isBrushSet(QPalette::Active, QPalette::WindowText))
-        return;
-    palette.setColor(QPalette::WindowText, color);
-    label->setPalette(palette);
-}
 
 void setFontIfChanged(QLabel *label, const QFont &font)
 {
@@ -100,19 +92,19 @@ TimeZoneObject::TimeZoneObject(const QString &zoneId, const QDateTime &instant, 
         }
     }
     nameLbl->setFont(myFont_sm);
-    setTextColor(nameLbl, darkMode ? lightBlue : ClockColorRoles::lightModeZoneName());
+    utils::PaletteUtils::setForeground(nameLbl, darkMode ? lightBlue : ClockColorRoles::lightModeZoneName());
 
     timeLbl = new QLabel(DateFormatter::formatOr(timePattern, DEFAULT_TIME_PATTERN, instant, timeZone));
     timeLbl->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);
     timeLbl->setFont(myFont);
     // Set in both modes, so the time keeps its colour while a dialog holds the window disabled.
-    setTextColor(timeLbl, darkMode ? ColorRoles::darkModeMenuText()
+    utils::PaletteUtils::setForeground(timeLbl, darkMode ? ColorRoles::darkModeMenuText()
                                    : QGuiApplication::palette().color(QPalette::Active, QPalette::WindowText));
 
     timeZoneLbl = new QLabel(labels.getString(QStringLiteral("lbl.utc")) + offsetText);
     timeZoneLbl->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);
     timeZoneLbl->setFont(myFont_vsm);
-    setTextColor(timeZoneLbl, darkGreen);
+    utils::PaletteUtils::setForeground(timeZoneLbl, darkGreen);
 
     dateLbl = new QLabel(DateFormatter::formatOr(datePattern, DEFAULT_DATE_PATTERN, instant, timeZone));
     dateLbl->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);
@@ -193,7 +185,7 @@ void TimeZoneObject::setDateLabelColor()
         color = darkRed;
     else
         color = dark ? ColorRoles::darkModeMenuText() : QColor(Qt::black);
-    setTextColor(dateLbl, color);
+    utils::PaletteUtils::setForeground(dateLbl, color);
 }
 
 } // namespace quillmark::hrl

@@ -4,6 +4,7 @@
 #include "ClockColorRoles.h"
 #include "ColorRoles.h"
 #include "DateFormatter.h"
+#include "MyCellRenderer.h"
 #include "MyConstants.h"
 #include "MyJButtonWithImage.h"
 #include "MyJComboBox.h"
@@ -129,7 +130,7 @@ void verifyColours(const MySettings &dialog, const QColor &text, const QColor &b
 bool usesDarkRenderers(const MySettings &dialog)
 {
     for (const char *name : Lists) {
-        if (!dynamic_cast<MySettings::MyCellRenderer *>(list(&dialog, name)->itemDelegate()))
+        if (!dynamic_cast<MyCellRenderer *>(list(&dialog, name)->itemDelegate()))
             return false;
     }
     return true;
@@ -383,14 +384,14 @@ private Q_SLOTS:
 
     void darkRendererPaintsItsColours()
     {
-        QCOMPARE(MySettings::MyCellRenderer::backgroundFor(false, false), ClockColorRoles::clockBorder());
-        QCOMPARE(MySettings::MyCellRenderer::backgroundFor(false, true), ColorRoles::darkModeMenu());
-        QCOMPARE(MySettings::MyCellRenderer::backgroundFor(true, true), ColorRoles::listDrop());
+        QCOMPARE(MyCellRenderer::backgroundFor(false, false), ClockColorRoles::clockBorder());
+        QCOMPARE(MyCellRenderer::backgroundFor(false, true), ColorRoles::darkModeMenu());
+        QCOMPARE(MyCellRenderer::backgroundFor(true, true), ColorRoles::listDrop());
         QVERIFY(ColorRoles::listDrop() != ClockColorRoles::clockBorder());
         QVERIFY(ColorRoles::listDrop() != ColorRoles::darkModeMenu());
 
         MyJComboBox box(QStringList{u"Wednesday"_s}, {});
-        MySettings::MyCellRenderer renderer;
+        MyCellRenderer renderer;
         const QModelIndex index = box.model()->index(0, 0);
         for (const bool selected : {false, true}) {
             QImage image(120, 20, QImage::Format_RGB32);
