@@ -6,12 +6,10 @@ namespace quillmark::utils {
 
 void PaletteUtils::setColors(QWidget *widget, RoleColors colors)
 {
-    const QPalette current = widget->palette();
-    QPalette palette = current;
+    QPalette palette = widget->palette();
     for (const auto &[role, color] : colors)
         palette.setColor(role, color);
-    if (palette == current && palette.resolveMask() == current.resolveMask())
-        return;
+    // The same colours again change nothing: Qt drops a palette equal to the widget's.
     widget->setPalette(palette);
 }
 
