@@ -15,7 +15,6 @@
 #include "MyMenuItem.h"
 #include "MySettings.h"
 #include "ProgramInfo.h"
-#include "SecondsTimer.h"
 #include "SystemProperties.h"
 #include "SystemUtils.h"
 #include "TerminationWatcher.h"
@@ -48,9 +47,15 @@ const QString HRL::MAIN_CLASS = MyConstants::MAIN_CLASS;
 
 namespace {
 
-QString iconName()
+// The program's icon: 32 pixels for the window and the About box, 16 for the menu and the tray.
+QString iconPath()
 {
-    return HRL::WHO_AM_I.toLower().trimmed();
+    return QStringLiteral("images/") + HRL::WHO_AM_I.toLower().trimmed() + QStringLiteral(".png");
+}
+
+QString smallIconPath()
+{
+    return QStringLiteral("images/16/") + HRL::WHO_AM_I.toLower().trimmed() + QStringLiteral(".png");
 }
 
 // The five commands of the pop-up and the tray menu, in menu order.
@@ -70,7 +75,7 @@ const std::array<MenuCommand, 5> &menuCommands()
     static const std::array<MenuCommand, 5> commands = {{
         {"menu.timezones", QStringLiteral("images/16/accessories-clock-3.png"), Commands::TimeZonesCmd, false, false},
         {"menu.settings", QStringLiteral("images/16/preferences.png"), Commands::SettingsCmd, true, true},
-        {"menu.about", QStringLiteral("images/16/") + iconName() + QStringLiteral(".png"), Commands::AboutCmd, true, false},
+        {"menu.about", smallIconPath(), Commands::AboutCmd, true, false},
         {"menu.resetgui", QString(), Commands::ResetViewCmd, true, false},
         {"menu.exit", QStringLiteral("images/16/exit.gif"), Commands::ExitCmd, false, false},
     }};
@@ -99,7 +104,7 @@ HRL::HRL()
 
     setWindowTitle(labels.getString(QStringLiteral("hrl.name")));
     placeAtStoredPosition();
-    setWindowIcon(utils::Anchor::icon(QStringLiteral("images/") + iconName() + QStringLiteral(".png")));
+    setWindowIcon(utils::Anchor::icon(iconPath()));
 
     if (isMac) {
         utils::SystemProperties::set(QStringLiteral("apple.laf.useScreenMenuBar"), QStringLiteral("true"));
@@ -301,8 +306,7 @@ void HRL::createSystemTray()
     }
 
     const QString name = labels.getString(QStringLiteral("hrl.name"));
-    trayIcon = new QSystemTrayIcon(utils::Anchor::icon(QStringLiteral("images/16/") + iconName() + QStringLiteral(".png")),
-                                   this);
+    trayIcon = new QSystemTrayIcon(utils::Anchor::icon(smallIconPath()), this);
     trayIcon->setToolTip(name);
     trayIcon->setContextMenu(trayMenu.get());
     connect(trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
@@ -405,7 +409,7 @@ void HRL::showAbout()
     // The box takes its colours from the defaults above while it is built and, not being modal,
     // returns at once, so they can be put back right after.
     auto *box = new utils::AboutBoxDialog(this, labels.getString(QStringLiteral("hrl.name")), VERSION, RELEASE_DATE,
-                                          COPYRIGHT_DATE, QStringLiteral("images/") + iconName() + QStringLiteral(".png"));
+                                          COPYRIGHT_DATE, iconPath());
     connect(box, &QDialog::finished, box, &QObject::deleteLater);
     aboutBox = box;
     box->show();

@@ -24,6 +24,7 @@
 namespace quillmark::hrl {
 
 using utils::ColorRoles;
+using utils::PaletteUtils;
 
 namespace {
 
@@ -92,19 +93,19 @@ TimeZoneObject::TimeZoneObject(const QString &zoneId, const QDateTime &instant, 
         }
     }
     nameLbl->setFont(myFont_sm);
-    utils::PaletteUtils::setForeground(nameLbl, darkMode ? lightBlue : ClockColorRoles::lightModeZoneName());
+    PaletteUtils::setForeground(nameLbl, darkMode ? lightBlue : ClockColorRoles::lightModeZoneName());
 
     timeLbl = new QLabel(DateFormatter::formatOr(timePattern, DEFAULT_TIME_PATTERN, instant, timeZone));
     timeLbl->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);
     timeLbl->setFont(myFont);
     // Set in both modes, so the time keeps its colour while a dialog holds the window disabled.
-    utils::PaletteUtils::setForeground(timeLbl, darkMode ? ColorRoles::darkModeMenuText()
-                                   : QGuiApplication::palette().color(QPalette::Active, QPalette::WindowText));
+    PaletteUtils::setForeground(timeLbl, darkMode ? ColorRoles::darkModeMenuText()
+                                                  : QGuiApplication::palette().color(QPalette::Active, QPalette::WindowText));
 
     timeZoneLbl = new QLabel(labels.getString(QStringLiteral("lbl.utc")) + offsetText);
     timeZoneLbl->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);
     timeZoneLbl->setFont(myFont_vsm);
-    utils::PaletteUtils::setForeground(timeZoneLbl, darkGreen);
+    PaletteUtils::setForeground(timeZoneLbl, darkGreen);
 
     dateLbl = new QLabel(DateFormatter::formatOr(datePattern, DEFAULT_DATE_PATTERN, instant, timeZone));
     dateLbl->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);
@@ -185,7 +186,7 @@ void TimeZoneObject::setDateLabelColor()
         color = darkRed;
     else
         color = dark ? ColorRoles::darkModeMenuText() : QColor(Qt::black);
-    utils::PaletteUtils::setForeground(dateLbl, color);
+    PaletteUtils::setForeground(dateLbl, color);
 }
 
 } // namespace quillmark::hrl
