@@ -1,7 +1,6 @@
 # What `cmake --install` puts beside the program (desktop entry, AppStream metainfo, icons,
-# artwork licences) and the Debian package `cpack -G DEB` builds from it.
-set(HRL_APP_ID com.quillmark.Horalia)
-set(HRL_RELEASE_DATE 2022-03-29)
+# artwork licences) and the Debian package `cpack -G DEB` builds from it. The application's id
+# and release date come from the top-level CMakeLists.txt.
 set(HRL_HOMEPAGE_URL "https://horalia.quillmark.example/" CACHE STRING "Home page named by the metainfo and the package")
 set(HRL_SCREENSHOT_URL "${HRL_HOMEPAGE_URL}screenshot.png" CACHE STRING "Where docs/screenshot.png is published")
 
@@ -23,7 +22,7 @@ install(DIRECTORY "${PROJECT_SOURCE_DIR}/resources/LICENSES/" DESTINATION "${CMA
 
 set(CPACK_PACKAGE_NAME horalia)
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
-set(CPACK_PACKAGE_VENDOR Quillmark)
+set(CPACK_PACKAGE_VENDOR "${HRL_ORGANIZATION}")
 set(CPACK_PACKAGE_CONTACT "Quillmark <support@quillmark.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "world clock for the desktop")
 set(CPACK_PACKAGE_DESCRIPTION

@@ -2,26 +2,23 @@
 
 #include "AboutBoxDialog.h"
 #include "Anchor.h"
+#include "ClockArea.h"
 #include "ColorRoles.h"
-#include "CountryCodes.h"
+#include "Commands.h"
 #include "DateFormatter.h"
 #include "FontUtils.h"
 #include "FrameDragListener.h"
-#include "LayoutUtils.h"
-#include "LineBorderPanel.h"
 #include "Logger.h"
 #include "MessageBox.h"
 #include "MigLayout.h"
 #include "MyConstants.h"
 #include "MyMenuItem.h"
 #include "MySettings.h"
-#include "SecondsTimer.h"
+#include "ProgramInfo.h"
 #include "SystemProperties.h"
 #include "SystemUtils.h"
 #include "TerminationWatcher.h"
 #include "TimeZoneDialog.h"
-#include "TimeZoneObject.h"
-#include "Clock.h"
 #include "UiDefaults.h"
 #include "WindowPlacement.h"
 #include "WindowStacking.h"
@@ -29,59 +26,60 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
-#include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QStyleFactory>
 #include <QSystemTrayIcon>
 #include <QTimer>
 
-#include <cstdio>
+#include <array>
 
 namespace quillmark::hrl {
 
 using utils::ColorRoles;
-using utils::Logger;
 
-const QString HRL::VERSION = QStringLiteral("1.0.0.2");
-const QString HRL::RELEASE_DATE = QStringLiteral("2022/03/29");
-const QString HRL::COPYRIGHT_DATE = QStringLiteral("2019-2022");
+const QString HRL::VERSION = ProgramInfo::VERSION;
+const QString HRL::RELEASE_DATE = ProgramInfo::RELEASE_DATE;
+const QString HRL::COPYRIGHT_DATE = ProgramInfo::COPYRIGHT_DATE;
 const QString HRL::WHO_AM_I = QStringLiteral("HRL");
 const QString HRL::LANGUAGE = QStringLiteral("com.quillmark.hrl.lang/Lang");
-const QString HRL::MAIN_CLASS = QStringLiteral("com.quillmark.hrl.HRL");
+const QString HRL::MAIN_CLASS = MyConstants::MAIN_CLASS;
 
 namespace {
 
-void setBackground(QWidget *widget, const QColor &color)
+// The program's icon: 32 pixels for the window and the About box, 16 for the menu and the tray.
+QString iconPath()
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
+    return QStringLiteral("images/") + HRL::WHO_AM_I.toLower().trimmed() + QStringLiteral(".png");
 }
 
-QString iconName()
+QString smallIconPath()
 {
-    return HRL::WHO_AM_I.toLower().trimmed();
+    return QStringLiteral("images/16/") + HRL::WHO_AM_I.toLower().trimmed() + QStringLiteral(".png");
 }
 
-const QString ExitCmd = QStringLiteral("Exit");
-const QString ResetViewCmd = QStringLiteral("ResetView");
-const QString AboutCmd = QStringLiteral("About");
+// The five commands of the pop-up and the tray menu, in menu order.
+struct MenuCommand {
+    const char *textKey;
+    // The pop-up's icon; none gives a blank one that keeps the text in line. The tray's items have none.
+    QString icon;
+    QString command;
+    // A separator follows: always in the tray, in the pop-up only in light mode.
+    bool groupEnds;
+    // The tray's Settings leaves the dialog's dark-mode flag alone.
+    bool keepsDialogColoursInTray;
+};
 
-// A plain line on standard output, not a trace line; one write, so it never interleaves.
-void printLine(const QString &text)
+const std::array<MenuCommand, 5> &menuCommands()
 {
-    const QByteArray bytes = (text + u'\n').toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-    std::fflush(stdout);
-}
-
-// Menu texts are literal: an "&" of a translation is no mnemonic.
-QString menuText(const QString &text)
-{
-    QString escaped = text;
-    return escaped.replace(u'&', QStringLiteral("&&"));
+    static const std::array<MenuCommand, 5> commands = {{
+        {"menu.timezones", QStringLiteral("images/16/accessories-clock-3.png"), Commands::TimeZonesCmd, false, false},
+        {"menu.settings", QStringLiteral("images/16/preferences.png"), Commands::SettingsCmd, true, true},
+        {"menu.about", smallIconPath(), Commands::AboutCmd, true, false},
+        {"menu.resetgui", QString(), Commands::ResetViewCmd, true, false},
+        {"menu.exit", QStringLiteral("images/16/exit.gif"), Commands::ExitCmd, false, false},
+    }};
+    return commands;
 }
 
 } // namespace
@@ -106,7 +104,7 @@ HRL::HRL()
 
     setWindowTitle(labels.getString(QStringLiteral("hrl.name")));
     placeAtStoredPosition();
-    setWindowIcon(utils::Anchor::icon(QStringLiteral("images/") + iconName() + QStringLiteral(".png")));
+    setWindowIcon(utils::Anchor::icon(iconPath()));
 
     if (isMac) {
         utils::SystemProperties::set(QStringLiteral("apple.laf.useScreenMenuBar"), QStringLiteral("true"));
@@ -121,11 +119,16 @@ HRL::HRL()
         QApplication::setStyle(style);
     }
     utils::SystemUtils::loadHNAndCHNasProperties();
-    utils::UiDefaults::put(QStringLiteral("swing.boldMetal"), false);
+    utils::UiDefaults::put(utils::UiDefaults::BOLD_METAL, false);
 
+    // 4 px of the window's own colour around the clock area.
     new utils::MigLayout(QStringLiteral("insets 4"), QString(), QString(), this);
     frameDragListener = new FrameDragListener(this);
     frameDragListener->listenTo(this);
+    clocks = std::make_unique<ClockArea>(this, uP, labels, [this](QWidget *surface) {
+        attachPopup(surface);
+        frameDragListener->listenTo(surface);
+    });
 
     addPopup();
     createLayout();
@@ -144,7 +147,7 @@ HRL::HRL()
         if (QSystemTrayIcon::isSystemTrayAvailable()) {
             createSystemTray();
         } else {
-            printLine(QStringLiteral("SystemTray is not supported"));
+            utils::Logger::printLine(QStringLiteral("SystemTray is not supported"));
             showErrorBox(QStringLiteral("popup.error.systemtrayisnotsupported"));
         }
     });
@@ -164,15 +167,12 @@ HRL::HRL()
 
 HRL::~HRL()
 {
-    if (secondsTimer)
-        secondsTimer->cancel();
+    clocks->cancelTimer();
     // The icon refers to its menu until it is gone.
     delete trayIcon;
     trayIcon = nullptr;
     trayMenu.reset();
-    // The labels go with their panels; the clock objects must not outlive them.
-    delete clockArea;
-    timeZones_AL.clear();
+    clocks.reset();
 }
 
 void HRL::mySetLocale(const QLocale &locale)
@@ -231,8 +231,7 @@ void HRL::dismiss()
     if (ending)
         return;
     ending = true;
-    if (secondsTimer)
-        secondsTimer->cancel();
+    clocks->cancelTimer();
     hide();
     QCoreApplication::exit(0);
 }
@@ -255,30 +254,14 @@ void HRL::addPopup()
     const utils::ActionListener listener = [this](const utils::ActionEvent &event) {
         actionPerformed(event.actionCommand);
     };
-    const auto item = [&](const char *key, const QString &imagePath, const QString &command) {
-        return utils::MyMenuItem::createMenuItemWithIcon(labels.getString(QString::fromLatin1(key)), imagePath,
-                                                         listener, command, true, 0, 0, shortPopup);
-    };
-    QAction *timeZones = item("menu.timezones", QStringLiteral("images/16/accessories-clock-3.png"),
-                              MyConstants::TimeZonesCmd);
-    QAction *settings = item("menu.settings", QStringLiteral("images/16/preferences.png"), MyConstants::SettingsCmd);
-    QAction *about = item("menu.about", QStringLiteral("images/16/") + iconName() + QStringLiteral(".png"), AboutCmd);
-    // No image: a blank icon keeps its text in line with the others.
-    QAction *resetGui = item("menu.resetgui", QString(), ResetViewCmd);
-    QAction *exit = item("menu.exit", QStringLiteral("images/16/exit.gif"), ExitCmd);
-
     const bool dark = uP.isDarkMode();
-    shortPopup->addAction(timeZones);
-    shortPopup->addAction(settings);
-    if (!dark)
-        shortPopup->addSeparator();
-    shortPopup->addAction(about);
-    if (!dark)
-        shortPopup->addSeparator();
-    shortPopup->addAction(resetGui);
-    if (!dark)
-        shortPopup->addSeparator();
-    shortPopup->addAction(exit);
+    for (const MenuCommand &entry : menuCommands()) {
+        shortPopup->addAction(utils::MyMenuItem::createMenuItemWithIcon(labels.getString(QLatin1String(entry.textKey)),
+                                                                        entry.icon, listener, entry.command, true, 0, 0,
+                                                                        shortPopup));
+        if (entry.groupEnds && !dark)
+            shortPopup->addSeparator();
+    }
 
     if (dark) {
         // Styles paint menus from palette roles of their own choosing (Fusion lightens the base,
@@ -307,23 +290,23 @@ void HRL::attachPopup(QWidget *widget)
 void HRL::createSystemTray()
 {
     trayMenu = std::make_unique<QMenu>();
-    const auto item = [this](const char *key, auto run) {
-        QAction *action = trayMenu->addAction(menuText(labels.getString(QString::fromLatin1(key))));
-        connect(action, &QAction::triggered, this, run);
-    };
-    // The same commands as the pop-up menu's, but Settings leaves the dialog's dark-mode flag alone.
-    item("menu.timezones", [this] { actionPerformed(MyConstants::TimeZonesCmd); });
-    item("menu.settings", [this] { showSettings(false); });
-    trayMenu->addSeparator();
-    item("menu.about", [this] { actionPerformed(AboutCmd); });
-    trayMenu->addSeparator();
-    item("menu.resetgui", [this] { actionPerformed(ResetViewCmd); });
-    trayMenu->addSeparator();
-    item("menu.exit", [this] { actionPerformed(ExitCmd); });
+    for (const MenuCommand &entry : menuCommands()) {
+        const bool keepColours = entry.keepsDialogColoursInTray;
+        const utils::ActionListener listener = [this, keepColours](const utils::ActionEvent &event) {
+            if (keepColours)
+                showSettings(false);
+            else
+                actionPerformed(event.actionCommand);
+        };
+        // Plain items: a menu without icons has no column for them.
+        trayMenu->addAction(utils::MyMenuItem::createMenuItem(labels.getString(QLatin1String(entry.textKey)), listener,
+                                                              entry.command, 0, true, 0, trayMenu.get()));
+        if (entry.groupEnds)
+            trayMenu->addSeparator();
+    }
 
     const QString name = labels.getString(QStringLiteral("hrl.name"));
-    trayIcon = new QSystemTrayIcon(utils::Anchor::icon(QStringLiteral("images/16/") + iconName() + QStringLiteral(".png")),
-                                   this);
+    trayIcon = new QSystemTrayIcon(utils::Anchor::icon(smallIconPath()), this);
     trayIcon->setToolTip(name);
     trayIcon->setContextMenu(trayMenu.get());
     connect(trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
@@ -333,7 +316,7 @@ void HRL::createSystemTray()
     });
     trayIcon->show();
     if (trayIcon->icon().isNull() || !trayIcon->isVisible()) {
-        printLine(QStringLiteral("TrayIcon could not be added."));
+        utils::Logger::printLine(QStringLiteral("TrayIcon could not be added."));
         showErrorBox(QStringLiteral("popup.error.trayiconcouldnotbeadded"));
     }
 }
@@ -351,17 +334,17 @@ void HRL::bringToFront()
 
 void HRL::actionPerformed(const QString &command)
 {
-    if (command == MyConstants::TimeZonesCmd) {
+    if (command == Commands::TimeZonesCmd) {
         showTimeZoneDialog();
-    } else if (command == MyConstants::SettingsCmd) {
+    } else if (command == Commands::SettingsCmd) {
         showSettings(true);
-    } else if (command == ExitCmd) {
+    } else if (command == Commands::ExitCmd) {
         saveWindowSettings();
         dismiss();
-    } else if (command == ResetViewCmd) {
+    } else if (command == Commands::ResetViewCmd) {
         removePreferences();
         resetView(true);
-    } else if (command == AboutCmd) {
+    } else if (command == Commands::AboutCmd) {
         showAbout();
     }
 }
@@ -413,31 +396,28 @@ void HRL::showAbout()
     }
 
     using utils::UiDefaults;
-    const QString optionPaneBackground = QStringLiteral("OptionPane.background");
-    const QString panelBackground = QStringLiteral("Panel.background");
-    const QString labelForeground = QStringLiteral("Label.foreground");
-    const QVariant savedOptionPane = UiDefaults::get(optionPaneBackground);
-    const QVariant savedPanel = UiDefaults::get(panelBackground);
-    const QVariant savedLabel = UiDefaults::get(labelForeground);
+    const QVariant savedOptionPane = UiDefaults::get(UiDefaults::OPTION_PANE_BACKGROUND);
+    const QVariant savedPanel = UiDefaults::get(UiDefaults::PANEL_BACKGROUND);
+    const QVariant savedLabel = UiDefaults::get(UiDefaults::LABEL_FOREGROUND);
     const bool dark = uP.isDarkMode();
     if (dark) {
-        UiDefaults::put(optionPaneBackground, ColorRoles::darkModeMenu());
-        UiDefaults::put(panelBackground, ColorRoles::darkModeMenu());
-        UiDefaults::put(labelForeground, ColorRoles::darkModeDialogText());
+        UiDefaults::put(UiDefaults::OPTION_PANE_BACKGROUND, ColorRoles::darkModeMenu());
+        UiDefaults::put(UiDefaults::PANEL_BACKGROUND, ColorRoles::darkModeMenu());
+        UiDefaults::put(UiDefaults::LABEL_FOREGROUND, ColorRoles::darkModeDialogText());
     }
 
     // The box takes its colours from the defaults above while it is built and, not being modal,
     // returns at once, so they can be put back right after.
     auto *box = new utils::AboutBoxDialog(this, labels.getString(QStringLiteral("hrl.name")), VERSION, RELEASE_DATE,
-                                          COPYRIGHT_DATE, QStringLiteral("images/") + iconName() + QStringLiteral(".png"));
+                                          COPYRIGHT_DATE, iconPath());
     connect(box, &QDialog::finished, box, &QObject::deleteLater);
     aboutBox = box;
     box->show();
 
     if (dark) {
-        UiDefaults::put(optionPaneBackground, savedOptionPane);
-        UiDefaults::put(panelBackground, savedPanel);
-        UiDefaults::put(labelForeground, savedLabel);
+        UiDefaults::put(UiDefaults::OPTION_PANE_BACKGROUND, savedOptionPane);
+        UiDefaults::put(UiDefaults::PANEL_BACKGROUND, savedPanel);
+        UiDefaults::put(UiDefaults::LABEL_FOREGROUND, savedLabel);
     }
 }
 
@@ -451,117 +431,38 @@ void HRL::applyOrientation()
 
 void HRL::createLayout()
 {
-    if (uP.isVerticalLayout())
-        createVerticalLayout();
-    else
-        createHorizontalLayout();
-
-    if (secondsTimer)
-        secondsTimer->cancel();
-    secondsTimer = std::make_unique<SecondsTimer>([this] { tick(); });
-    secondsTimer->start();
-}
-
-void HRL::tick()
-{
-    const QDateTime instant = Clock::now();
-    for (size_t i = 0; i < timeZones_AL.size(); ++i)
-        timeZones_AL[i]->updateDateTime(instant);
-}
-
-QWidget *HRL::createClockArea()
-{
-    auto *area = new QWidget(this);
-    new utils::MigLayout(QStringLiteral("insets 4"), QString(), QString(), area);
-    attachPopup(area);
-    frameDragListener->listenTo(area);
-    if (uP.isDarkMode()) {
-        setBackground(this, ColorRoles::darkModeWindow());
-        setBackground(area, ColorRoles::darkModeBackground());
-    }
-    return area;
-}
-
-void HRL::createTimeZoneObjects()
-{
-    const CountryCodes countryCodes;
-    const QStringList zones = uP.getTimeZones();
-    const QDateTime instant = Clock::now();
-    for (const QString &zone : zones) {
-        const QString code = countryCodes.findCountryCode(zone);
-        const QString flag = code.isNull() ? QString() : QStringLiteral("flag-") + code.trimmed().toLower() + QStringLiteral(".png");
-        timeZones_AL.push_back(std::make_unique<TimeZoneObject>(zone, instant, &uP, flag, labels));
-    }
-}
-
-void HRL::createHorizontalLayout()
-{
-    clockArea = createClockArea();
-    auto *layout = static_cast<utils::MigLayout *>(clockArea->layout());
-    createTimeZoneObjects();
-    for (const auto &zone : timeZones_AL)
-        layout->addWidget(createClockPanel(zone.get()));
-    resize(getWindowSize());
-    static_cast<utils::MigLayout *>(this->layout())->addWidget(clockArea);
-}
-
-void HRL::createVerticalLayout()
-{
-    clockArea = createClockArea();
-    auto *layout = static_cast<utils::MigLayout *>(clockArea->layout());
-    createTimeZoneObjects();
-    resize(getWindowSize());
-    for (const auto &zone : timeZones_AL) {
-        utils::LayoutUtils::addSeparatorRow(clockArea, zone->getNameLbl());
-        layout->addWidget(zone->getTimeLbl(), QStringLiteral("align center, wrap 2"));
-        layout->addWidget(zone->getTimeZoneLbl(), QStringLiteral("align center, wrap 2"));
-        layout->addWidget(zone->getDateLbl(), QStringLiteral("align center, wrap 5"));
-    }
-    static_cast<utils::MigLayout *>(this->layout())->addWidget(clockArea);
-}
-
-QWidget *HRL::createClockPanel(TimeZoneObject *zone)
-{
-    auto *panel = new utils::LineBorderPanel(ColorRoles::clockBorder(), clockArea);
-    const bool ltr = QLocale::system().textDirection() == Qt::LeftToRight;
-    // The wider inset stands on the leading side.
-    new utils::MigLayout(ltr ? QStringLiteral("insets 4 6 4 4") : QStringLiteral("insets 4 4 4 6"), QString(), QString(),
-                         panel);
-    attachPopup(panel);
-    frameDragListener->listenTo(panel);
-    if (uP.isDarkMode())
-        setBackground(panel, ColorRoles::darkModeBackground());
-    auto *layout = static_cast<utils::MigLayout *>(panel->layout());
-    layout->addWidget(zone->getNameLbl(), QStringLiteral("align center, wrap 2"));
-    layout->addWidget(zone->getTimeLbl(), QStringLiteral("align center, wrap 2"));
-    layout->addWidget(zone->getTimeZoneLbl(), QStringLiteral("align center, wrap 2"));
-    layout->addWidget(zone->getDateLbl(), QStringLiteral("align center, wrap 5"));
-    return panel;
+    clocks->createLayout();
 }
 
 QSize HRL::getWindowSize() const
 {
-    int width = 0;
-    int height = 0;
-    for (const auto &zone : timeZones_AL) {
-        const QSize size = zone->getObjectDimension();
-        width = std::max(width, size.width());
-        height += size.height() + 8;
-    }
-    return {width + 12, height + 4};
+    return clocks->getWindowSize();
+}
+
+QWidget *HRL::getClockArea() const
+{
+    return clocks->widget();
+}
+
+const std::vector<std::unique_ptr<TimeZoneObject>> &HRL::timeZones_AL() const
+{
+    return clocks->getTimeZones();
+}
+
+SecondsTimer *HRL::secondsTimer() const
+{
+    return clocks->getSecondsTimer();
+}
+
+void HRL::tickNow()
+{
+    clocks->tick();
 }
 
 void HRL::resetView(bool restorePosition)
 {
     hide();
-    // No tick may see the list while it is rebuilt.
-    if (secondsTimer)
-        secondsTimer->cancel();
-    delete clockArea;
-    clockArea = nullptr;
-    timeZones_AL.clear();
-    setPalette(QPalette());
-    setAutoFillBackground(false);
+    clocks->clear();
     addPopup();
     createLayout();
     Qt::WindowFlags flags = windowFlags();

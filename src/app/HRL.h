@@ -18,6 +18,7 @@ class QSystemTrayIcon;
 
 namespace quillmark::hrl {
 
+class ClockArea;
 class FrameDragListener;
 class SecondsTimer;
 class TerminationWatcher;
@@ -64,8 +65,11 @@ public:
     // Null where the desktop has no tray.
     QSystemTrayIcon *getTrayIcon() const { return trayIcon; }
     FrameDragListener *getFrameDragListener() const { return frameDragListener; }
-    QWidget *getClockArea() const { return clockArea; }
-    const std::vector<std::unique_ptr<TimeZoneObject>> &getTimeZoneObjects() const { return timeZones_AL; }
+    QWidget *getClockArea() const;
+    const std::vector<std::unique_ptr<TimeZoneObject>> &getTimeZoneObjects() const { return timeZones_AL(); }
+    // The clocks in display order, and the timer that refreshes them (both kept by the clock area).
+    const std::vector<std::unique_ptr<TimeZoneObject>> &timeZones_AL() const;
+    SecondsTimer *secondsTimer() const;
     // The size computed from the clocks before the window is packed.
     QSize getWindowSize() const;
     // Where the window was last put, by us or by the user.
@@ -73,7 +77,7 @@ public:
     // Whether the window stands in for a stored position on no screen.
     bool isAtFallbackPosition() const { return atFallback; }
     // Runs one refresh as the timer would (tests).
-    void tickNow() { tick(); }
+    void tickNow();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -94,20 +98,13 @@ private:
     void showAbout();
     // An error box with no parent.
     void showErrorBox(const QString &textKey);
+    // Builds the clocks and (re)starts their timer.
     void createLayout();
-    void createHorizontalLayout();
-    void createVerticalLayout();
-    QWidget *createClockArea();
-    QWidget *createClockPanel(TimeZoneObject *zone);
-    void createTimeZoneObjects();
     void applyOrientation();
-    void tick();
     // Puts the window at the stored position, or at the fallback where too little of the
     // window, at its present size, would be on a screen there.
     void placeAtStoredPosition();
 
-    std::unique_ptr<SecondsTimer> secondsTimer;
-    std::vector<std::unique_ptr<TimeZoneObject>> timeZones_AL;
     utils::GuiPreferences gP;
     UserPreferences uP;
     QMenu *shortPopup = nullptr;
@@ -116,8 +113,7 @@ private:
     std::unique_ptr<QMenu> trayMenu;
     QSystemTrayIcon *trayIcon = nullptr;
     utils::ResourceBundle labels;
-
-    QWidget *clockArea = nullptr;
+    std::unique_ptr<ClockArea> clocks;
     // The About box while it is open.
     QPointer<QDialog> aboutBox;
     TerminationWatcher *terminationWatcher = nullptr;

@@ -2,8 +2,11 @@
 
 #include <QObject>
 
-#include <csignal>
 #include <functional>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
 
 class QSocketNotifier;
 
@@ -11,7 +14,7 @@ namespace quillmark::hrl {
 
 // Turns SIGTERM, SIGINT and SIGHUP (a logout, Ctrl+C, a closed terminal) into a call on the
 // GUI thread, so the program can end the way closing its window does instead of dying
-// mid-write.
+// mid-write. Those signals are POSIX's: on other systems the watcher does nothing.
 class TerminationWatcher final : public QObject
 {
     Q_OBJECT
@@ -25,11 +28,13 @@ private:
     void handle();
 
     std::function<void()> onTerminate;
+#ifdef Q_OS_UNIX
     QSocketNotifier *notifier = nullptr;
     struct sigaction previousTerm {};
     struct sigaction previousInt {};
     struct sigaction previousHup {};
     bool installed = false;
+#endif
 };
 
 } // namespace quillmark::hrl

@@ -1,8 +1,8 @@
 #include "DateFormatter.h"
 #include "DisplayPlatform.h"
 #include "HRL.h"
-
 #include "Logger.h"
+#include "ProgramInfo.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -27,10 +27,11 @@ int main(int argc, char **argv)
     if (!platform.isEmpty())
         qunsetenv("QT_QPA_PLATFORM");
 
-    QApplication::setOrganizationName(QStringLiteral("Quillmark"));
-    QApplication::setApplicationName(QStringLiteral("Horalia"));
+    using quillmark::hrl::ProgramInfo;
+    QApplication::setOrganizationName(ProgramInfo::ORGANIZATION);
+    QApplication::setApplicationName(ProgramInfo::APPLICATION);
     // Lets the desktop match the window with the installed entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("com.quillmark.Horalia"));
+    QGuiApplication::setDesktopFileName(ProgramInfo::DESKTOP_FILE_NAME);
     // The window is often a tool window, and dialogs come and go: only Exit ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     // Every window, message box included, reads in the direction of the desktop's language.

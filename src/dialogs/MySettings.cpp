@@ -1,13 +1,16 @@
 #include "MySettings.h"
 
 #include "Clock.h"
+#include "ClockColorRoles.h"
 #include "ColorRoles.h"
 #include "DateFormatter.h"
 #include "FontUtils.h"
 #include "MigLayout.h"
+#include "MyCellRenderer.h"
 #include "MyConstants.h"
 #include "MyJButtonWithImage.h"
 #include "MyJComboBox.h"
+#include "PaletteUtils.h"
 #include "UiDefaults.h"
 #include "ZoneDatabase.h"
 
@@ -17,7 +20,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -29,6 +31,7 @@ namespace quillmark::hrl {
 using utils::ColorRoles;
 using utils::MyJButtonWithImage;
 using utils::MyJComboBox;
+using utils::PaletteUtils;
 
 const QStringList MySettings::DATE_PATTERNS = {
     QStringLiteral("yyyy-MM-dd"),       QStringLiteral("yy-MM-dd"),         QStringLiteral("yy-M-d"),
@@ -59,44 +62,27 @@ namespace {
 const QString SaveCmd = QStringLiteral("SaveFile");
 const QString CancelCmd = QStringLiteral("Cancel");
 
-void setRoles(QPalette &palette, std::initializer_list<QPalette::ColorRole> roles, const QColor &color)
-{
-    for (const QPalette::ColorRole role : roles)
-        palette.setColor(role, color);
-}
-
-// A panel's own background, painted behind its children.
-void colourPane(QWidget *pane, const QColor &background)
-{
-    QPalette palette = pane->palette();
-    palette.setColor(QPalette::Window, background);
-    pane->setPalette(palette);
-    pane->setAutoFillBackground(true);
-}
-
 // Text and background of a label, list, sample field or radio button. A radio button keeps the
 // colours of its indicator, which must stand out on any background.
 void colourControl(QWidget *control, const QColor &text, const QColor &background)
 {
-    QPalette palette = control->palette();
-    if (qobject_cast<QRadioButton *>(control)) {
-        palette.setColor(QPalette::WindowText, text);
+    const bool radio = qobject_cast<QRadioButton *>(control);
+    if (radio) {
         // A button fills its background from the button role.
-        setRoles(palette, {QPalette::Window, QPalette::Button}, background);
+        PaletteUtils::setColors(control, {{QPalette::WindowText, text},
+                                          {QPalette::Window, background},
+                                          {QPalette::Button, background}});
     } else {
-        setRoles(palette, {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}, text);
-        setRoles(palette, {QPalette::Window, QPalette::Base, QPalette::Button}, background);
+        PaletteUtils::setTextAndBackground(control, text, background);
     }
-    control->setPalette(palette);
     // A radio button shows its panel through it: some styles tint the inside of a titled frame.
-    control->setAutoFillBackground(!qobject_cast<QRadioButton *>(control));
+    control->setAutoFillBackground(!radio);
 }
 
 void colourListBackground(MyJComboBox *list, const QColor &background)
 {
-    QPalette palette = list->palette();
-    setRoles(palette, {QPalette::Window, QPalette::Base, QPalette::Button}, background);
-    list->setPalette(palette);
+    PaletteUtils::setColors(list, {{QPalette::Window, background}, {QPalette::Base, background},
+                                   {QPalette::Button, background}});
 }
 
 // The buttons look the same in both modes: every role is set, so none follows the dialog's.
@@ -114,35 +100,6 @@ void keepOwnLook(QWidget *widget)
 }
 
 } // namespace
-
-MySettings::MyCellRenderer::MyCellRenderer(QObject *parent)
-    : QStyledItemDelegate(parent)
-{
-}
-
-QColor MySettings::MyCellRenderer::backgroundFor(bool dropTarget, bool selected)
-{
-    if (dropTarget)
-        return ColorRoles::listDrop();
-    return selected ? ColorRoles::darkModeMenu() : ColorRoles::clockBorder();
-}
-
-void MySettings::MyCellRenderer::paint(QPainter *painter, const QStyleOptionViewItem &option,
-                                       const QModelIndex &index) const
-{
-    QStyleOptionViewItem item(option);
-    initStyleOption(&item, index);
-    // The lists of this dialog take no drops; the focus frame is not drawn.
-    const bool selected = item.state.testFlag(QStyle::State_Selected);
-    painter->save();
-    painter->fillRect(item.rect, backgroundFor(false, selected));
-    painter->setPen(ColorRoles::darkModeDialogText());
-    painter->setFont(item.font);
-    const int margin = 4;
-    const Qt::Alignment alignment = QStyle::visualAlignment(item.direction, Qt::AlignLeading | Qt::AlignVCenter);
-    painter->drawText(item.rect.adjusted(margin, 0, -margin, 0), int(alignment), item.text);
-    painter->restore();
-}
 
 MySettings::MySettings(const utils::ResourceBundle &bundle, QWidget *owner)
     : QDialog(owner)
@@ -251,26 +208,20 @@ void MySettings::myInit()
     rectangle_RB = radio(flagsPanel, flagsGroup, text("radio.rectangle"), "rectangle_RB");
     layout->addWidget(flagsPanel, QStringLiteral("span 2, wrap para"));
 
-    const QSize small(50, 25);
-    timeFontSizeLbl = caption(text("lbl.font.size.time") + QStringLiteral(":"), "timeFontSizeLbl");
-    layout->addWidget(timeFontSizeLbl, QStringLiteral("span 4, wrap"));
-    timeFontSize_CB = list(FONT_SIZES, 0, small, "timeFontSize_CB");
-    layout->addWidget(timeFontSize_CB, QStringLiteral("span 4, wrap para"));
-
-    taskBarLbl = caption(text("lbl.makeapplicationvisibleontaskbar"), "taskBarLbl");
-    layout->addWidget(taskBarLbl, QStringLiteral("span 4, wrap"));
-    taskBar_CB = list(yesNo, 1, small, "taskBar_CB");
-    layout->addWidget(taskBar_CB, QStringLiteral("span 4, wrap para"));
-
-    alwaysOnTopLbl = caption(text("lbl.applicationisalwaysontop"), "alwaysOnTopLbl");
-    layout->addWidget(alwaysOnTopLbl, QStringLiteral("span 4, wrap"));
-    alwaysOnTop_CB = list(yesNo, 0, small, "alwaysOnTop_CB");
-    layout->addWidget(alwaysOnTop_CB, QStringLiteral("span 4, wrap para"));
-
-    darkModeLbl = caption(text("lbl.usedarkmode"), "darkModeLbl");
-    layout->addWidget(darkModeLbl, QStringLiteral("span 4, wrap"));
-    darkMode_CB = list(yesNo, 1, small, "darkMode_CB");
-    layout->addWidget(darkMode_CB, QStringLiteral("span 4, wrap para"));
+    // A caption across the dialog, and below it a small list.
+    const auto choice = [&](QLabel *&label, MyJComboBox *&box, const QString &captionText, const QStringList &items,
+                            int selected, const char *labelName, const char *boxName) {
+        label = caption(captionText, labelName);
+        layout->addWidget(label, QStringLiteral("span 4, wrap"));
+        box = list(items, selected, QSize(50, 25), boxName);
+        layout->addWidget(box, QStringLiteral("span 4, wrap para"));
+    };
+    choice(timeFontSizeLbl, timeFontSize_CB, text("lbl.font.size.time") + QStringLiteral(":"), FONT_SIZES, 0,
+           "timeFontSizeLbl", "timeFontSize_CB");
+    choice(taskBarLbl, taskBar_CB, text("lbl.makeapplicationvisibleontaskbar"), yesNo, 1, "taskBarLbl", "taskBar_CB");
+    choice(alwaysOnTopLbl, alwaysOnTop_CB, text("lbl.applicationisalwaysontop"), yesNo, 0, "alwaysOnTopLbl",
+           "alwaysOnTop_CB");
+    choice(darkModeLbl, darkMode_CB, text("lbl.usedarkmode"), yesNo, 1, "darkModeLbl", "darkMode_CB");
 
     // A screen reader names each list by its caption.
     dateFormatLbl->setBuddy(dateFormat_CB);
@@ -376,9 +327,7 @@ void MySettings::sizeSampleField(QLineEdit *field, int columns, const QStringLis
 void MySettings::makeTitledBorder(QGroupBox *panel, const QString &key, const QColor &titleColor)
 {
     panel->setTitle(QStringLiteral(" ") + labels.getString(key) + QStringLiteral(" "));
-    QPalette palette = panel->palette();
-    palette.setColor(QPalette::WindowText, titleColor);
-    panel->setPalette(palette);
+    PaletteUtils::setForeground(panel, titleColor);
 }
 
 QList<MyJComboBox *> MySettings::lists() const
@@ -394,17 +343,17 @@ void MySettings::setDarkMode(bool flag)
                                        taskBarLbl,     taskBar_CB,    alwaysOnTopLbl,  alwaysOnTop_CB,
                                        darkModeLbl,    darkMode_CB};
     if (!flag) {
-        const QColor background = utils::UiDefaults::getColor(QStringLiteral("Panel.background"));
+        const QColor background = utils::UiDefaults::getColor(utils::UiDefaults::PANEL_BACKGROUND);
         const QColor text = ColorRoles::darkModeBackground();
-        colourPane(this, background);
+        PaletteUtils::setBackground(this, background);
         for (QWidget *control : controls)
             colourControl(control, text, background);
         const QColor titleColor = QApplication::palette(layoutPanel).color(QPalette::WindowText);
-        colourPane(layoutPanel, background);
+        PaletteUtils::setBackground(layoutPanel, background);
         makeTitledBorder(layoutPanel, QStringLiteral("lbl.layout"), titleColor);
-        colourPane(flagsPanel, background);
+        PaletteUtils::setBackground(flagsPanel, background);
         makeTitledBorder(flagsPanel, QStringLiteral("lbl.countryflag"), titleColor);
-        colourPane(buttonPanel, background);
+        PaletteUtils::setBackground(buttonPanel, background);
         // The lists keep whatever renderer they have.
         for (MyJComboBox *box : lists())
             colourListBackground(box, background);
@@ -413,16 +362,16 @@ void MySettings::setDarkMode(bool flag)
 
     const QColor background = ColorRoles::darkModeBackground();
     const QColor text = ColorRoles::darkModeMenuText();
-    colourPane(this, background);
-    colourPane(layoutPanel, background);
-    colourPane(flagsPanel, background);
-    colourPane(buttonPanel, background);
+    PaletteUtils::setBackground(this, background);
+    PaletteUtils::setBackground(layoutPanel, background);
+    PaletteUtils::setBackground(flagsPanel, background);
+    PaletteUtils::setBackground(buttonPanel, background);
     for (QWidget *control : controls)
         colourControl(control, text, background);
     makeTitledBorder(layoutPanel, QStringLiteral("lbl.layout"), text);
     makeTitledBorder(flagsPanel, QStringLiteral("lbl.countryflag"), text);
     for (MyJComboBox *box : lists()) {
-        colourListBackground(box, ColorRoles::clockBorder());
+        colourListBackground(box, ClockColorRoles::clockBorder());
         QAbstractItemDelegate *previous = box->itemDelegate();
         box->setItemDelegate(new MyCellRenderer(box));
         // The box does not delete a delegate it lets go of.

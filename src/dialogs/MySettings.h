@@ -6,7 +6,6 @@
 
 #include <QDialog>
 #include <QStringList>
-#include <QStyledItemDelegate>
 
 class QGroupBox;
 class QLabel;
@@ -29,18 +28,6 @@ class MySettings final : public QDialog
     Q_DISABLE_COPY_MOVE(MySettings)
 
 public:
-    // Paints the items of the dialog's lists in dark mode.
-    class MyCellRenderer final : public QStyledItemDelegate
-    {
-    public:
-        explicit MyCellRenderer(QObject *parent = nullptr);
-
-        void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
-
-        // The item's background: dropping onto it, selected, or neither.
-        static QColor backgroundFor(bool dropTarget, bool selected);
-    };
-
     static const QStringList DATE_PATTERNS;
     static const QStringList TIME_PATTERNS;
     static const QStringList FONT_SIZES;

@@ -1,15 +1,18 @@
 #include "TimeZoneDialog.h"
 
 #include "Clock.h"
+#include "ClockColorRoles.h"
 #include "ColorRoles.h"
 #include "FontUtils.h"
 #include "GuiPreferences.h"
 #include "MessageBox.h"
 #include "MigLayout.h"
+#include "MyCellRenderer.h"
 #include "MyJButtonWithImage.h"
 #include "MyJComboBox.h"
 #include "MyMenuItem.h"
 #include "OwnerLock.h"
+#include "PaletteUtils.h"
 #include "TimeZoneObject.h"
 #include "UiDefaults.h"
 #include "UserPreferences.h"
@@ -25,7 +28,6 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -33,13 +35,13 @@
 #include <algorithm>
 #include <initializer_list>
 #include <memory>
-#include <utility>
 
 namespace quillmark::hrl {
 
 using utils::ColorRoles;
 using utils::MessageBox;
 using utils::MyJButtonWithImage;
+using utils::PaletteUtils;
 using utils::UiDefaults;
 
 namespace {
@@ -51,32 +53,16 @@ const QString MoveDown = QStringLiteral("MoveDown");
 const QString SaveFile = QStringLiteral("SaveFile");
 const QString CloseCmd = QStringLiteral("CloseCmd");
 
-const QString OptionPaneBackground = QStringLiteral("OptionPane.background");
-const QString OptionPaneMessageForeground = QStringLiteral("OptionPane.messageForeground");
-const QString PanelBackground = QStringLiteral("Panel.background");
-
 const QString AddIcon = QStringLiteral("images/16/user-new.png");
 const QString DeleteIcon = QStringLiteral("images/16/dialog-cancel-4.png");
 const QString MoveUpIcon = QStringLiteral("images/16/up_arrow.gif");
 const QString MoveDownIcon = QStringLiteral("images/16/down_arrow.gif");
 
-// Dark mode sets its colours role by role; the background is filled, as an opaque panel's.
-void setColors(QWidget *widget, std::initializer_list<std::pair<QPalette::ColorRole, QColor>> colors)
-{
-    QPalette palette = widget->palette();
-    for (const auto &[role, color] : colors)
-        palette.setColor(role, color);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 // White on black: the add box's panel, label and choice box.
 void setWhiteOnBlack(QWidget *widget)
 {
-    const QColor text = ColorRoles::darkModeMenuText();
-    const QColor background = ColorRoles::darkModeBackground();
-    setColors(widget, {{QPalette::WindowText, text}, {QPalette::Text, text}, {QPalette::ButtonText, text},
-                       {QPalette::Window, background}, {QPalette::Base, background}, {QPalette::Button, background}});
+    PaletteUtils::setTextAndBackground(widget, ColorRoles::darkModeMenuText(), ColorRoles::darkModeBackground());
+    widget->setAutoFillBackground(true);
 }
 
 } // namespace
@@ -92,8 +78,8 @@ TimeZoneDialog::TimeZoneDialog(const utils::GuiPreferences &gP, UserPreferences 
     setWindowTitle(title);
     extraWidth = gP.isLargeFont() ? 100 : 0;
 
-    optionPaneColor = UiDefaults::getColor(OptionPaneBackground);
-    panelPaneColor = UiDefaults::getColor(PanelBackground);
+    optionPaneColor = UiDefaults::getColor(UiDefaults::OPTION_PANE_BACKGROUND);
+    panelPaneColor = UiDefaults::getColor(UiDefaults::PANEL_BACKGROUND);
 
     // Row 10 takes what height is left over.
     auto *content = new utils::MigLayout(QString(), QString(),
@@ -134,9 +120,9 @@ TimeZoneDialog::TimeZoneDialog(const utils::GuiPreferences &gP, UserPreferences 
     darkMode = uP->isDarkMode();
     if (darkMode) {
         setDarkMode();
-        UiDefaults::put(OptionPaneMessageForeground, ColorRoles::darkModeDialogText());
-        UiDefaults::put(OptionPaneBackground, ColorRoles::darkModeMenu());
-        UiDefaults::put(PanelBackground, ColorRoles::darkModeMenu());
+        UiDefaults::put(UiDefaults::OPTION_PANE_MESSAGE_FOREGROUND, ColorRoles::darkModeDialogText());
+        UiDefaults::put(UiDefaults::OPTION_PANE_BACKGROUND, ColorRoles::darkModeMenu());
+        UiDefaults::put(UiDefaults::PANEL_BACKGROUND, ColorRoles::darkModeMenu());
     }
 
     setLayoutDirection(QLocale::system().textDirection());
@@ -440,21 +426,22 @@ void TimeZoneDialog::releaseOwnerAndDefaults()
         return;
     cleanedUp = true;
     if (darkMode) {
-        UiDefaults::put(OptionPaneMessageForeground, ColorRoles::darkModeMenu());
-        UiDefaults::put(OptionPaneBackground, optionPaneColor);
-        UiDefaults::put(PanelBackground, panelPaneColor);
+        UiDefaults::put(UiDefaults::OPTION_PANE_MESSAGE_FOREGROUND, ColorRoles::darkModeMenu());
+        UiDefaults::put(UiDefaults::OPTION_PANE_BACKGROUND, optionPaneColor);
+        UiDefaults::put(UiDefaults::PANEL_BACKGROUND, panelPaneColor);
     }
     utils::OwnerLock::unlock(owner, this);
 }
 
 void TimeZoneDialog::setDarkMode()
 {
-    setColors(this, {{QPalette::Window, ColorRoles::darkModeBackground()}});
-    setColors(panel1, {{QPalette::Window, ColorRoles::darkModeBackground()}});
-    setColors(timeZonesList, {{QPalette::Base, ColorRoles::darkModeBackground()},
-                              {QPalette::Text, ColorRoles::darkModeMenuText()},
-                              {QPalette::Highlight, ColorRoles::darkModeDialogText()},
-                              {QPalette::HighlightedText, ColorRoles::clockBorder()}});
+    // The background is filled, as an opaque panel's.
+    PaletteUtils::setBackground(this, ColorRoles::darkModeBackground());
+    PaletteUtils::setBackground(panel1, ColorRoles::darkModeBackground());
+    PaletteUtils::setOpaqueColors(timeZonesList, {{QPalette::Base, ColorRoles::darkModeBackground()},
+                                                  {QPalette::Text, ColorRoles::darkModeMenuText()},
+                                                  {QPalette::Highlight, ColorRoles::darkModeDialogText()},
+                                                  {QPalette::HighlightedText, ClockColorRoles::clockBorder()}});
 }
 
 void TimeZoneDialog::placeOverOwner()
@@ -531,22 +518,6 @@ bool TimeZoneDialog::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void TimeZoneDialog::MyCellRenderer::paint(QPainter *painter, const QStyleOptionViewItem &option,
-                                           const QModelIndex &index) const
-{
-    // The combo box's list takes no drops, so a row is either selected or not.
-    const bool selected = option.state.testFlag(QStyle::State_Selected);
-    painter->save();
-    painter->fillRect(option.rect, selected ? ColorRoles::darkModeMenu() : ColorRoles::clockBorder());
-    painter->setPen(ColorRoles::darkModeDialogText());
-    painter->setFont(option.font);
-    const Qt::Alignment side = QLocale::system().textDirection() == Qt::LeftToRight ? Qt::AlignLeft : Qt::AlignRight;
-    const QRect textRect = option.rect.adjusted(4, 0, -4, 0);
-    const QString text = option.fontMetrics.elidedText(index.data().toString(), Qt::ElideRight, textRect.width());
-    painter->drawText(textRect, int(Qt::AlignAbsolute | side | Qt::AlignVCenter), text);
-    painter->restore();
 }
 
 } // namespace quillmark::hrl

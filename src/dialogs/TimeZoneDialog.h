@@ -6,7 +6,6 @@
 #include <QColor>
 #include <QDialog>
 #include <QPointer>
-#include <QStyledItemDelegate>
 
 #include <future>
 
@@ -80,14 +79,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Rows of the add box's list in dark mode.
-    class MyCellRenderer final : public QStyledItemDelegate
-    {
-    public:
-        using QStyledItemDelegate::QStyledItemDelegate;
-        void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
-    };
-
     void buildTable();
     void buildButtons();
     void addPopup();

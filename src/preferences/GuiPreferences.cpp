@@ -2,7 +2,7 @@
 
 #include "GUIConstants.h"
 #include "Logger.h"
-#include "StringUtils.h"
+#include "ProgramInfo.h"
 #include "SystemProperties.h"
 
 #include <QGuiApplication>
@@ -14,11 +14,6 @@
 namespace quillmark::utils {
 
 namespace {
-
-QString nodePathOf(const QString &className)
-{
-    return u'/' + StringUtils::replaceAll(className, QStringLiteral("."), QStringLiteral("/"));
-}
 
 QString recentFileNode(int index)
 {
@@ -38,7 +33,7 @@ qreal screenDotsPerInch()
 
 // The entry trace is written before the node is opened.
 GuiPreferences::GuiPreferences(const QString &className)
-    : prefs((Logger::log(MY_NAME, QStringLiteral("<init>"), QString()), nodePathOf(className)))
+    : NodePreferences((Logger::log(MY_NAME, QStringLiteral("<init>"), QString()), className))
 {
 }
 
@@ -123,8 +118,9 @@ bool GuiPreferences::isLargeFont() const
 QString GuiPreferences::getLastReportDir() const
 {
     const QString separator = SystemProperties::get(QStringLiteral("file.separator"));
+    // The maker's folder, which all its programs share.
     return prefs.get(GUIConstants::KEY_LAST_REPORT_DIR, SystemProperties::get(QStringLiteral("user.home")) + separator
-                                                            + QStringLiteral("Quillmark") + separator
+                                                            + hrl::ProgramInfo::ORGANIZATION + separator
                                                             + QStringLiteral("reports"));
 }
 
@@ -253,31 +249,6 @@ void GuiPreferences::removePreferences2()
 {
     Logger::log(MY_NAME, QStringLiteral("removePreferences2"), QString());
     removeLayoutKeys();
-}
-
-QString GuiPreferences::getHandler(const QString &key, const QString &defaultValue) const
-{
-    return prefs.get(key, defaultValue);
-}
-
-qint64 GuiPreferences::getHandler(const QString &key, qint64 defaultValue) const
-{
-    return prefs.getLong(key, defaultValue);
-}
-
-void GuiPreferences::setHandler(const QString &key, const QString &value)
-{
-    prefs.put(key, value);
-}
-
-void GuiPreferences::setHandler(const QString &key, qint64 value)
-{
-    prefs.putLong(key, value);
-}
-
-void GuiPreferences::remove(const QString &key)
-{
-    prefs.remove(key);
 }
 
 } // namespace quillmark::utils

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "LocaleName.h"
-#include "PreferencesNode.h"
+#include "NodePreferences.h"
 
 #include <QPoint>
 #include <QSize>
@@ -12,7 +12,7 @@ namespace quillmark::utils {
 
 // Typed access to the window and editor settings that the library's desktop programs share.
 // Like the program's own preferences it caches nothing.
-class GuiPreferences final
+class GuiPreferences final : public NodePreferences
 {
 public:
     // className is the fully qualified name of the program's main class; its node is shared with
@@ -66,19 +66,12 @@ public:
     // The same, but keeps the locale.
     void removePreferences2();
 
-    QString getHandler(const QString &key, const QString &defaultValue) const;
-    qint64 getHandler(const QString &key, qint64 defaultValue) const;
-    void setHandler(const QString &key, const QString &value);
-    void setHandler(const QString &key, qint64 value);
-    void remove(const QString &key);
-
     static constexpr int MAX_RECENT_FILES = 10;
 
 private:
     void removeLayoutKeys();
 
     static inline const QString MY_NAME = QStringLiteral("GuiPreferences");
-    PreferencesNode prefs;
 };
 
 } // namespace quillmark::utils

@@ -6,7 +6,8 @@
 
 namespace quillmark::hrl {
 
-// Constants of the clock program: command strings, preference keys and their defaults.
+// The clock program's preference keys and their defaults, and the name its preference node
+// derives from. Here and not in app/, because UserPreferences reads them.
 class MyConstants final
 {
 public:
@@ -14,9 +15,6 @@ public:
 
     // The main class's fully qualified name; both preference stores derive their node from it.
     static inline const QString MAIN_CLASS = QStringLiteral("com.quillmark.hrl.HRL");
-
-    static inline const QString TimeZonesCmd = QStringLiteral("TimeZones");
-    static inline const QString SettingsCmd = QStringLiteral("Settings");
 
     static inline const QString KEY_DATE_PATTERN = QStringLiteral("DatePattern");
     static inline const QString KEY_TIME_PATTERN = QStringLiteral("TimePattern");

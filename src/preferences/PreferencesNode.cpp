@@ -2,6 +2,7 @@
 
 #include "Logger.h"
 #include "PreferencesFile.h"
+#include "ProgramInfo.h"
 
 #include <QMutex>
 #include <QSet>
@@ -61,8 +62,8 @@ QString groupOf(const QString &path)
 
 std::unique_ptr<QSettings> openSettings(const QString &path)
 {
-    auto settings = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quillmark"),
-                                                QStringLiteral("Horalia"));
+    auto settings = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                                hrl::ProgramInfo::ORGANIZATION, hrl::ProgramInfo::APPLICATION);
     // Only the user's own store counts; a system-wide file must not supply values.
     settings->setFallbacksEnabled(false);
     const QString group = groupOf(path);

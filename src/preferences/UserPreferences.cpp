@@ -1,25 +1,12 @@
 #include "UserPreferences.h"
 
 #include "MyConstants.h"
-#include "StringUtils.h"
 #include "SystemZone.h"
 
 namespace quillmark::hrl {
 
-using utils::PreferencesNode;
-using utils::StringUtils;
-
-namespace {
-
-QString nodePathOf(const QString &className)
-{
-    return u'/' + StringUtils::replaceAll(className, QStringLiteral("."), QStringLiteral("/"));
-}
-
-} // namespace
-
 UserPreferences::UserPreferences(const QString &className)
-    : prefs(nodePathOf(className))
+    : NodePreferences(className)
 {
 }
 
@@ -141,39 +128,14 @@ void UserPreferences::removePreferences()
     prefs.remove(MyConstants::KEY_ROUND_FLAGS);
 }
 
-QString UserPreferences::getHandler(const QString &key, const QString &defaultValue) const
-{
-    return prefs.get(key, defaultValue);
-}
-
-qint64 UserPreferences::getHandler(const QString &key, qint64 defaultValue) const
-{
-    return prefs.getLong(key, defaultValue);
-}
-
 int UserPreferences::getHandler(const QString &key, int defaultValue) const
 {
     return prefs.getInt(key, defaultValue);
 }
 
-void UserPreferences::setHandler(const QString &key, const QString &value)
-{
-    prefs.put(key, value);
-}
-
-void UserPreferences::setHandler(const QString &key, qint64 value)
-{
-    prefs.putLong(key, value);
-}
-
 void UserPreferences::setHandler(const QString &key, int value)
 {
     prefs.putInt(key, value);
-}
-
-void UserPreferences::remove(const QString &key)
-{
-    prefs.remove(key);
 }
 
 } // namespace quillmark::hrl

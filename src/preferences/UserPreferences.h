@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PreferencesNode.h"
+#include "NodePreferences.h"
 
 #include <QString>
 #include <QStringList>
@@ -9,7 +9,7 @@ namespace quillmark::hrl {
 
 // Typed access to the clock program's own settings. Nothing is cached: each getter reads the
 // store and each setter writes it at once, so instances on one node always agree.
-class UserPreferences final
+class UserPreferences final : public utils::NodePreferences
 {
 public:
     // className is the fully qualified name of the main class, "com.quillmark.hrl.HRL".
@@ -43,19 +43,14 @@ public:
     // Resets patterns, font size, layout and flag shape; keeps the zones and the window flags.
     void removePreferences();
 
-    QString getHandler(const QString &key, const QString &defaultValue) const;
-    qint64 getHandler(const QString &key, qint64 defaultValue) const;
+    // Beside the shared pass-through accessors, 32-bit ones.
+    using NodePreferences::getHandler;
+    using NodePreferences::setHandler;
     int getHandler(const QString &key, int defaultValue) const;
-    void setHandler(const QString &key, const QString &value);
-    void setHandler(const QString &key, qint64 value);
     void setHandler(const QString &key, int value);
-    void remove(const QString &key);
 
     // The default zone list for a local zone: the id, ";" and the preset chosen for it.
     static QString defaultTimeZones(const QString &localId);
-
-private:
-    utils::PreferencesNode prefs;
 };
 
 } // namespace quillmark::hrl

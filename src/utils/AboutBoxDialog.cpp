@@ -9,6 +9,7 @@
 #include "MigLayout.h"
 #include "MyJButtonWithImage.h"
 #include "OwnerLock.h"
+#include "PaletteUtils.h"
 #include "ResourceBundle.h"
 #include "SystemProperties.h"
 #include "UiDefaults.h"
@@ -41,7 +42,7 @@ QFont rowFont(bool bold)
 // Links must stand out on whatever the panel is drawn in.
 QColor linkColor()
 {
-    const QColor background = UiDefaults::getColor(QStringLiteral("Panel.background"));
+    const QColor background = UiDefaults::getColor(UiDefaults::PANEL_BACKGROUND);
     if (background == ColorRoles::darkModeMenu() || background == ColorRoles::darkModeBackground()
         || (background.isValid() && background.lightnessF() < 0.5))
         return AboutBoxDialog::DARK_LINK_COLOR;
@@ -71,11 +72,8 @@ AboutBoxDialog::AboutBoxDialog(QWidget *owner, const QString &programName, const
     const ResourceBundle texts = ResourceBundle::getBundle(SharedBundle, QLocale::system());
     setWindowTitle(texts.getString(QStringLiteral("menu.about")));
 
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, UiDefaults::getColor(QStringLiteral("Panel.background")));
-    colours.setColor(QPalette::WindowText, UiDefaults::getColor(QStringLiteral("Label.foreground")));
-    setPalette(colours);
-    setAutoFillBackground(true);
+    PaletteUtils::setOpaqueColors(this, {{QPalette::Window, UiDefaults::getColor(UiDefaults::PANEL_BACKGROUND)},
+                                         {QPalette::WindowText, UiDefaults::getColor(UiDefaults::LABEL_FOREGROUND)}});
 
     auto *layout = new MigLayout(QString(), QString(), QString(), this);
     layout->addWidget(createIconPanel(iconPath), QStringLiteral("spany 3"));
@@ -172,9 +170,7 @@ IconLabel *AboutBoxDialog::addLink(const QString &text, const QString &imagePath
     label->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);
     label->setFont(rowFont(false));
     label->setIcon(Anchor::icon(imagePath));
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, color);
-    label->setPalette(colours);
+    PaletteUtils::setForeground(label, color);
     label->setToolTip(toolTip);
     label->setCursor(Qt::PointingHandCursor);
     label->installEventFilter(this);

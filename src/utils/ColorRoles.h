@@ -4,11 +4,10 @@
 
 namespace quillmark::utils {
 
-// The fixed colours every window shares, chosen once among Qt's named colours.
-// Text colours meet a contrast of at least 4.5 : 1 on the backgrounds they are drawn on:
-// white on black 21, white on darkslategray 9.9, whitesmoke on darkslategray 9.5,
-// whitesmoke on dimgray 5.0 (and dimgray on whitesmoke), whitesmoke on darkblue 14,
-// navy on the light window grey 13, violet on black 9.
+// The fixed colours of the dark scheme, which the library's windows share, chosen once among
+// Qt's named colours. Text colours meet a contrast of at least 4.5 : 1 on the backgrounds they
+// are drawn on: white on black 21, white on darkslategray 9.9, whitesmoke on darkslategray 9.5,
+// whitesmoke on dimgray 5.0, whitesmoke on darkblue 14.
 class ColorRoles final
 {
 public:
@@ -19,10 +18,7 @@ public:
     static QColor darkModeMenu() { return QColor(0x2f, 0x4f, 0x4f); }       // darkslategray
     static QColor darkModeDialogText() { return QColor(0xf5, 0xf5, 0xf5); } // whitesmoke
     static QColor darkModeWindow() { return QColor(0x69, 0x69, 0x69); }     // dimgray
-    static QColor clockBorder() { return QColor(0x69, 0x69, 0x69); }        // dimgray
     static QColor listDrop() { return QColor(0x00, 0x00, 0x8b); }           // darkblue
-    static QColor lightModeZoneName() { return QColor(0x00, 0x00, 0x80); }  // navy
-    static QColor darkModeNextDay() { return QColor(0xee, 0x82, 0xee); }    // violet
 };
 
 } // namespace quillmark::utils

@@ -2,10 +2,10 @@
 
 #include "Logger.h"
 #include "MigLayout.h"
+#include "PaletteUtils.h"
 
 #include <QFrame>
 #include <QLabel>
-#include <QPalette>
 
 namespace quillmark::utils {
 
@@ -32,18 +32,11 @@ void addRow(QWidget *panel, QWidget *title, const QString &separatorConstraint)
     layout->addWidget(line, separatorConstraint);
 }
 
-void setForeground(QWidget *widget, const QColor &color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    widget->setPalette(palette);
-}
-
 } // namespace
 
 void LayoutUtils::addSeparator(QWidget *panel, QWidget *component)
 {
-    setForeground(component, LABEL_COLOR);
+    PaletteUtils::setForeground(component, LABEL_COLOR);
     addRow(panel, component, QStringLiteral("gapleft rel, growx"));
 }
 
@@ -56,7 +49,7 @@ void LayoutUtils::addSeparator(QWidget *panel, const QString &text, const QColor
 {
     auto *label = new QLabel(text, panel);
     label->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);
-    setForeground(label, color);
+    PaletteUtils::setForeground(label, color);
     addRow(panel, label, QStringLiteral("gapleft rel, growx"));
 }
 

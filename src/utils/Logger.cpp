@@ -51,11 +51,17 @@ QString timestamp()
 }
 
 // Called with writeMutex held. One fwrite per line, so a line never interleaves with another.
-void writeLine(const QString &line)
+bool writeRaw(const QString &line)
 {
     const QByteArray bytes = (line + u'\n').toUtf8();
     const size_t written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-    if (written != size_t(bytes.size()) || std::fflush(stdout) != 0) {
+    return written == size_t(bytes.size()) && std::fflush(stdout) == 0;
+}
+
+// A trace line; a failed write ends tracing.
+void writeLine(const QString &line)
+{
+    if (!writeRaw(line)) {
         const int error = errno;
         enabled = false;
         std::fprintf(stderr, "Logger: writing a trace line failed, logging is off: %s\n", std::strerror(error));
@@ -139,6 +145,12 @@ void Logger::log(const QString &className, const QString &methodName, const QStr
     const std::lock_guard lock(writeMutex);
     if (enabled)
         writeLine(line);
+}
+
+void Logger::printLine(const QString &text)
+{
+    const std::lock_guard lock(writeMutex);
+    writeRaw(text);
 }
 
 void Logger::logCaller(const QString &message, const char *function)

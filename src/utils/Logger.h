@@ -20,6 +20,9 @@ public:
     // Same line, naming the class and function that called logCaller.
     static void logCaller(const QString &message,
                           const char *function = std::source_location::current().function_name());
+    // A plain line on standard output, not a trace line: no time or names, and written even
+    // while tracing is off. Survivable start-up failures are told this way.
+    static void printLine(const QString &text);
     static void logDump(const QString &className, const QString &methodName, const QString &message,
                         const QByteArray &bytes);
     static void setupLogFile(const QString &fileName, const QString &directory, bool keepConsole,

@@ -1,12 +1,12 @@
 #include "MessageBox.h"
 
+#include "PaletteUtils.h"
 #include "UiDefaults.h"
 
 #include <QAbstractButton>
 #include <QGridLayout>
 #include <QHash>
 #include <QMessageBox>
-#include <QPalette>
 #include <QPointer>
 #include <QQueue>
 
@@ -65,10 +65,8 @@ MessageBox::Answer MessageBox::show(Kind kind, QWidget *parent, const QString &t
     box->setAttribute(Qt::WA_DeleteOnClose, false);
     box->setWindowTitle(title);
     box->setText(text);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Window, UiDefaults::getColor(QStringLiteral("OptionPane.background")));
-    palette.setColor(QPalette::WindowText, UiDefaults::getColor(QStringLiteral("OptionPane.messageForeground")));
-    box->setPalette(palette);
+    PaletteUtils::setColors(box, {{QPalette::Window, UiDefaults::getColor(UiDefaults::OPTION_PANE_BACKGROUND)},
+                                  {QPalette::WindowText, UiDefaults::getColor(UiDefaults::OPTION_PANE_MESSAGE_FOREGROUND)}});
     switch (kind) {
     case Error:
         box->setIcon(QMessageBox::Critical);

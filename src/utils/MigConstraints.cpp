@@ -9,21 +9,6 @@ namespace {
 
 using Align = MigConstraints::Align;
 
-class Reader final
-{
-public:
-    explicit Reader(QStringList *unknown) : unknown(unknown) {}
-
-    void reject(const QString &what) const
-    {
-        if (unknown && !unknown->contains(what))
-            unknown->append(what);
-    }
-
-private:
-    QStringList *unknown;
-};
-
 // Keywords are matched case-insensitively; parts are separated by commas.
 QList<QStringList> splitParts(const QString &text)
 {
@@ -37,6 +22,38 @@ QList<QStringList> splitParts(const QString &text)
     }
     return parts;
 }
+
+// What a parser made of one part of a constraint string.
+enum class Verdict { Taken, Malformed, Unknown };
+
+class Reader final
+{
+public:
+    explicit Reader(QStringList *unknown) : unknown(unknown) {}
+
+    void reject(const QString &what) const
+    {
+        if (unknown && !unknown->contains(what))
+            unknown->append(what);
+    }
+
+    // Hands each part of the text to `take`, as words; a malformed part is reported whole, an
+    // unknown keyword alone.
+    template <typename Take>
+    void readParts(const QString &text, Take take) const
+    {
+        for (const QStringList &words : splitParts(text)) {
+            const Verdict verdict = take(words);
+            if (verdict == Verdict::Malformed)
+                reject(words.join(u' '));
+            else if (verdict == Verdict::Unknown)
+                reject(words.first());
+        }
+    }
+
+private:
+    QStringList *unknown;
+};
 
 // Larger values are typing errors, and would only make the grid solver add up to overflow.
 constexpr int MaxPixels = 100000;
@@ -104,20 +121,27 @@ bool isVertical(Align a)
     return a == Align::Top || a == Align::Bottom || a == Align::Center;
 }
 
+// The count after a keyword, `absent` when there is none; nothing when it is no count of at
+// least `minimum` or more words follow.
+std::optional<int> countAfter(const QStringList &words, int absent, int minimum)
+{
+    if (words.size() == 1)
+        return absent;
+    if (words.size() == 2)
+        return count(words.at(1), minimum);
+    return std::nullopt;
+}
+
 // A weight after grow, growx or growy; none means 100.
 std::optional<int> growWeight(const QStringList &words)
 {
-    if (words.size() == 1)
-        return 100;
-    if (words.size() == 2)
-        return count(words.at(1), 0);
-    return std::nullopt;
+    return countAfter(words, 100, 0);
 }
 
 MigConstraints::Track parseTrack(const QString &text, const Reader &reader)
 {
     MigConstraints::Track track;
-    for (const QStringList &words : splitParts(text)) {
+    reader.readParts(text, [&track](const QStringList &words) {
         const QString &key = words.first();
         bool ok = true;
         if (key == u"grow") {
@@ -135,12 +159,10 @@ MigConstraints::Track parseTrack(const QString &text, const Reader &reader)
         } else if (key == u"fill" || key == u"align") {
             ok = false;
         } else {
-            reader.reject(key);
-            continue;
+            return Verdict::Unknown;
         }
-        if (!ok)
-            reader.reject(words.join(u' '));
-    }
+        return ok ? Verdict::Taken : Verdict::Malformed;
+    });
     return track;
 }
 
@@ -150,7 +172,7 @@ MigConstraints::Layout MigConstraints::parseLayout(const QString &text, QStringL
 {
     const Reader reader(unknown);
     Layout layout;
-    for (const QStringList &words : splitParts(text)) {
+    reader.readParts(text, [&layout](const QStringList &words) {
         const QString &key = words.first();
         const qsizetype args = words.size() - 1;
         bool ok = true;
@@ -172,8 +194,7 @@ MigConstraints::Layout MigConstraints::parseLayout(const QString &text, QStringL
                 layout.insetRight = values.at(3);
             }
         } else if (key == u"wrap") {
-            const std::optional<int> n = args == 0 ? std::optional<int>(ToEnd)
-                                                   : args == 1 ? count(words.at(1), 1) : std::nullopt;
+            const std::optional<int> n = countAfter(words, ToEnd, 1);
             ok = n.has_value();
             layout.wrapAfter = n.value_or(layout.wrapAfter);
         } else if (key == u"fill" && args == 0) {
@@ -198,12 +219,10 @@ MigConstraints::Layout MigConstraints::parseLayout(const QString &text, QStringL
                    || key == u"gapy") {
             ok = false;
         } else {
-            reader.reject(key);
-            continue;
+            return Verdict::Unknown;
         }
-        if (!ok)
-            reader.reject(words.join(u' '));
-    }
+        return ok ? Verdict::Taken : Verdict::Malformed;
+    });
     return layout;
 }
 
@@ -246,7 +265,7 @@ MigConstraints::Component MigConstraints::parseComponent(const QString &text, QS
 {
     const Reader reader(unknown);
     Component c;
-    for (const QStringList &words : splitParts(text)) {
+    reader.readParts(text, [&c](const QStringList &words) {
         const QString &key = words.first();
         const qsizetype args = words.size() - 1;
         auto arg = [&](qsizetype i) { return words.at(i); };
@@ -268,19 +287,16 @@ MigConstraints::Component MigConstraints::parseComponent(const QString &text, QS
                 c.spanY = *y;
             }
         } else if (key == u"spanx" || key == u"spany") {
-            const std::optional<int> n = args == 0 ? std::optional<int>(ToEnd)
-                                                   : args == 1 ? count(arg(1), 1) : std::nullopt;
+            const std::optional<int> n = countAfter(words, ToEnd, 1);
             ok = n.has_value();
             if (ok)
                 (key == u"spanx" ? c.spanX : c.spanY) = *n;
         } else if (key == u"split") {
-            const std::optional<int> n = args == 0 ? std::optional<int>(ToEnd)
-                                                   : args == 1 ? count(arg(1), 1) : std::nullopt;
+            const std::optional<int> n = countAfter(words, ToEnd, 1);
             ok = n.has_value();
             c.split = n.value_or(c.split);
         } else if (key == u"skip") {
-            const std::optional<int> n = args == 0 ? std::optional<int>(1)
-                                                   : args == 1 ? count(arg(1), 0) : std::nullopt;
+            const std::optional<int> n = countAfter(words, 1, 0);
             ok = n.has_value();
             c.skip = n.value_or(c.skip);
         } else if (key == u"gaptop" || key == u"gapbottom" || key == u"gapleft" || key == u"gapright"
@@ -342,12 +358,10 @@ MigConstraints::Component MigConstraints::parseComponent(const QString &text, QS
             if (ok)
                 (key == u"wmin" ? c.minWidth : c.minHeight) = *n;
         } else {
-            reader.reject(key);
-            continue;
+            return Verdict::Unknown;
         }
-        if (!ok)
-            reader.reject(words.join(u' '));
-    }
+        return ok ? Verdict::Taken : Verdict::Malformed;
+    });
     return c;
 }
 

@@ -15,11 +15,11 @@ QHash<QString, QVariant> &table()
         const QPalette palette = QGuiApplication::palette();
         const QColor window = palette.color(QPalette::Window);
         const QColor text = palette.color(QPalette::WindowText);
-        values.insert(QStringLiteral("Panel.background"), window);
-        values.insert(QStringLiteral("OptionPane.background"), window);
-        values.insert(QStringLiteral("OptionPane.messageForeground"), text);
-        values.insert(QStringLiteral("Label.foreground"), text);
-        values.insert(QStringLiteral("swing.boldMetal"), true);
+        values.insert(UiDefaults::PANEL_BACKGROUND, window);
+        values.insert(UiDefaults::OPTION_PANE_BACKGROUND, window);
+        values.insert(UiDefaults::OPTION_PANE_MESSAGE_FOREGROUND, text);
+        values.insert(UiDefaults::LABEL_FOREGROUND, text);
+        values.insert(UiDefaults::BOLD_METAL, true);
     }
     return values;
 }

@@ -2,11 +2,13 @@
 
 #include "Anchor.h"
 #include "Clock.h"
+#include "ClockColorRoles.h"
 #include "ColorRoles.h"
 #include "DateFormatter.h"
 #include "FontUtils.h"
 #include "IconLabel.h"
 #include "MyConstants.h"
+#include "PaletteUtils.h"
 #include "ResourceBundle.h"
 #include "StringUtils.h"
 #include "UserPreferences.h"
@@ -22,20 +24,9 @@
 namespace quillmark::hrl {
 
 using utils::ColorRoles;
-
-const QString TimeZoneObject::DEFAULT_DATE_PATTERN = QStringLiteral("yyyy-MM-dd");
-const QString TimeZoneObject::DEFAULT_TIME_PATTERN = QStringLiteral("h:mm a");
+using utils::PaletteUtils;
 
 namespace {
-
-void setTextColor(QLabel *label, const QColor &color)
-{
-    QPalette palette = label->palette();
-    if (palette.color(QPalette::WindowText) == color && palette.isBrushSet(QPalette::Active, QPalette::WindowText))
-        return;
-    palette.setColor(QPalette::WindowText, color);
-    label->setPalette(palette);
-}
 
 void setFontIfChanged(QLabel *label, const QFont &font)
 {
@@ -102,19 +93,19 @@ TimeZoneObject::TimeZoneObject(const QString &zoneId, const QDateTime &instant, 
         }
     }
     nameLbl->setFont(myFont_sm);
-    setTextColor(nameLbl, darkMode ? lightBlue : ColorRoles::lightModeZoneName());
+    PaletteUtils::setForeground(nameLbl, darkMode ? lightBlue : ClockColorRoles::lightModeZoneName());
 
     timeLbl = new QLabel(DateFormatter::formatOr(timePattern, DEFAULT_TIME_PATTERN, instant, timeZone));
     timeLbl->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);
     timeLbl->setFont(myFont);
     // Set in both modes, so the time keeps its colour while a dialog holds the window disabled.
-    setTextColor(timeLbl, darkMode ? ColorRoles::darkModeMenuText()
-                                   : QGuiApplication::palette().color(QPalette::Active, QPalette::WindowText));
+    PaletteUtils::setForeground(timeLbl, darkMode ? ColorRoles::darkModeMenuText()
+                                                  : QGuiApplication::palette().color(QPalette::Active, QPalette::WindowText));
 
     timeZoneLbl = new QLabel(labels.getString(QStringLiteral("lbl.utc")) + offsetText);
     timeZoneLbl->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);
     timeZoneLbl->setFont(myFont_vsm);
-    setTextColor(timeZoneLbl, darkGreen);
+    PaletteUtils::setForeground(timeZoneLbl, darkGreen);
 
     dateLbl = new QLabel(DateFormatter::formatOr(datePattern, DEFAULT_DATE_PATTERN, instant, timeZone));
     dateLbl->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);
@@ -190,12 +181,12 @@ void TimeZoneObject::setDateLabelColor()
     const bool dark = uP->isDarkMode();
     QColor color;
     if (localKey < zoneKey)
-        color = dark ? ColorRoles::darkModeNextDay() : darkPurple;
+        color = dark ? ClockColorRoles::darkModeNextDay() : darkPurple;
     else if (localKey > zoneKey)
         color = darkRed;
     else
         color = dark ? ColorRoles::darkModeMenuText() : QColor(Qt::black);
-    setTextColor(dateLbl, color);
+    PaletteUtils::setForeground(dateLbl, color);
 }
 
 } // namespace quillmark::hrl

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "IconLabel.h"
+#include "MyConstants.h"
 
 #include <QColor>
 #include <QDateTime>
@@ -28,8 +29,8 @@ class TimeZoneObject final
     Q_DISABLE_COPY_MOVE(TimeZoneObject)
 
 public:
-    static const QString DEFAULT_DATE_PATTERN;
-    static const QString DEFAULT_TIME_PATTERN;
+    static constexpr const QString &DEFAULT_DATE_PATTERN = MyConstants::DEFAULT_DATE_PATTERN;
+    static constexpr const QString &DEFAULT_TIME_PATTERN = MyConstants::DEFAULT_TIME_PATTERN;
 
     // flagFileName: "flag-in.png", or a null string for a zone without a country.
     TimeZoneObject(const QString &zoneId, const QDateTime &instant, UserPreferences *uP, const QString &flagFileName,

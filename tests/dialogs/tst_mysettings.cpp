@@ -1,10 +1,12 @@
 // The settings dialog offscreen (English, TZ=America/New_York) with a throwaway store and a
 // fixed "now".
 #include "Clock.h"
+#include "ClockColorRoles.h"
 #include "ColorRoles.h"
 #include "DateFormatter.h"
 #include "DialogParts.h"
 #include "FreshStoreTest.h"
+#include "MyCellRenderer.h"
 #include "MyConstants.h"
 #include "MyJButtonWithImage.h"
 #include "MyJComboBox.h"
@@ -114,7 +116,7 @@ void verifyColours(const MySettings &dialog, const QColor &text, const QColor &b
 bool usesDarkRenderers(const MySettings &dialog)
 {
     for (const char *name : Lists) {
-        if (!dynamic_cast<MySettings::MyCellRenderer *>(list(&dialog, name)->itemDelegate()))
+        if (!dynamic_cast<MyCellRenderer *>(list(&dialog, name)->itemDelegate()))
             return false;
     }
     return true;
@@ -255,7 +257,7 @@ private Q_SLOTS:
         QCOMPARE(list(&next, "taskBar_CB")->currentIndex(), 0);
         QCOMPARE(list(&next, "alwaysOnTop_CB")->currentIndex(), 1);
         QCOMPARE(list(&next, "darkMode_CB")->currentIndex(), 0);
-        verifyColours(next, ColorRoles::darkModeMenuText(), ColorRoles::darkModeBackground(), ColorRoles::clockBorder());
+        verifyColours(next, ColorRoles::darkModeMenuText(), ColorRoles::darkModeBackground(), ClockColorRoles::clockBorder());
         QVERIFY(usesDarkRenderers(next));
     }
 
@@ -286,7 +288,7 @@ private Q_SLOTS:
         QVERIFY(!usesDarkRenderers(dialog));
 
         choose(list(&dialog, "darkMode_CB"), u"Yes"_s);
-        verifyColours(dialog, ColorRoles::darkModeMenuText(), ColorRoles::darkModeBackground(), ColorRoles::clockBorder());
+        verifyColours(dialog, ColorRoles::darkModeMenuText(), ColorRoles::darkModeBackground(), ClockColorRoles::clockBorder());
         QVERIFY(usesDarkRenderers(dialog));
         // What is painted, not only what is set: the dialog and a caption.
         const QImage dark = dialog.grab().toImage();
@@ -325,7 +327,7 @@ private Q_SLOTS:
     {
         MySettings dialog(bundle(), nullptr);
         dialog.setDarkMode(true);
-        verifyColours(dialog, ColorRoles::darkModeMenuText(), ColorRoles::darkModeBackground(), ColorRoles::clockBorder());
+        verifyColours(dialog, ColorRoles::darkModeMenuText(), ColorRoles::darkModeBackground(), ClockColorRoles::clockBorder());
         dialog.setDarkMode(false);
         const QColor panel = UiDefaults::getColor(u"Panel.background"_s);
         verifyColours(dialog, Qt::black, panel, panel);
@@ -359,14 +361,14 @@ private Q_SLOTS:
 
     void darkRendererPaintsItsColours()
     {
-        QCOMPARE(MySettings::MyCellRenderer::backgroundFor(false, false), ColorRoles::clockBorder());
-        QCOMPARE(MySettings::MyCellRenderer::backgroundFor(false, true), ColorRoles::darkModeMenu());
-        QCOMPARE(MySettings::MyCellRenderer::backgroundFor(true, true), ColorRoles::listDrop());
-        QVERIFY(ColorRoles::listDrop() != ColorRoles::clockBorder());
+        QCOMPARE(MyCellRenderer::backgroundFor(false, false), ClockColorRoles::clockBorder());
+        QCOMPARE(MyCellRenderer::backgroundFor(false, true), ColorRoles::darkModeMenu());
+        QCOMPARE(MyCellRenderer::backgroundFor(true, true), ColorRoles::listDrop());
+        QVERIFY(ColorRoles::listDrop() != ClockColorRoles::clockBorder());
         QVERIFY(ColorRoles::listDrop() != ColorRoles::darkModeMenu());
 
         MyJComboBox box(QStringList{u"Wednesday"_s}, {});
-        MySettings::MyCellRenderer renderer;
+        MyCellRenderer renderer;
         const QModelIndex index = box.model()->index(0, 0);
         for (const bool selected : {false, true}) {
             QImage image(120, 20, QImage::Format_RGB32);
@@ -381,7 +383,7 @@ private Q_SLOTS:
                 QPainter painter(&image);
                 renderer.paint(&painter, option, index);
             }
-            const QColor background = selected ? ColorRoles::darkModeMenu() : ColorRoles::clockBorder();
+            const QColor background = selected ? ColorRoles::darkModeMenu() : ClockColorRoles::clockBorder();
             QCOMPARE(image.pixelColor(image.width() - 1, 0), background);
             int textPixels = 0;
             for (int y = 0; y < image.height(); ++y)

@@ -2,6 +2,7 @@
 // delete, moves, save and close, keys, the minimum size, dark mode, and the Time Zones command
 // that opens it from the widget.
 #include "Clock.h"
+#include "ClockColorRoles.h"
 #include "ColorRoles.h"
 #include "FreshStoreTest.h"
 #include "GuiPreferences.h"
@@ -416,7 +417,7 @@ private Q_SLOTS:
         QCOMPARE(list.color(QPalette::Base), ColorRoles::darkModeBackground());
         QCOMPARE(list.color(QPalette::Text), ColorRoles::darkModeMenuText());
         QCOMPARE(list.color(QPalette::Highlight), ColorRoles::darkModeDialogText());
-        QCOMPARE(list.color(QPalette::HighlightedText), ColorRoles::clockBorder());
+        QCOMPARE(list.color(QPalette::HighlightedText), ClockColorRoles::clockBorder());
         withAddBox(*dialog, [](QComboBox *choice) {
             QCOMPARE(choice->window()->palette().color(QPalette::Window), ColorRoles::darkModeMenu());
             QCOMPARE(choice->palette().color(QPalette::Base), ColorRoles::darkModeBackground());

@@ -1,5 +1,5 @@
 #include "Clock.h"
-#include "ColorRoles.h"
+#include "ClockColorRoles.h"
 #include "DateFormatter.h"
 #include "FreshStoreTest.h"
 #include "IconLabel.h"
@@ -125,7 +125,7 @@ private Q_SLOTS:
         Clock::setSource([=] { return evening; });
         tokyo.updateDateTime(evening);
         chicago.updateDateTime(evening);
-        QCOMPARE(textColor(tokyo.getDateLbl()), quillmark::utils::ColorRoles::darkModeNextDay());
+        QCOMPARE(textColor(tokyo.getDateLbl()), ClockColorRoles::darkModeNextDay());
         QCOMPARE(textColor(chicago.getDateLbl()), QColor(Qt::white));
     }
 

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+
+#include <initializer_list>
+#include <utility>
+
+class QWidget;
+
+namespace quillmark::utils {
+
+// Colours given to one widget role by role, in every colour group, so a disabled or inactive
+// window keeps them.
+class PaletteUtils final
+{
+public:
+    PaletteUtils() = delete;
+
+    using RoleColors = std::initializer_list<std::pair<QPalette::ColorRole, QColor>>;
+
+    static void setColors(QWidget *widget, RoleColors colors);
+    // The same, and the widget fills its background before its children paint, as an opaque panel.
+    static void setOpaqueColors(QWidget *widget, RoleColors colors);
+    // The text colour.
+    static void setForeground(QWidget *widget, const QColor &color);
+    // An opaque background of this colour.
+    static void setBackground(QWidget *widget, const QColor &color);
+    // Text and background of a control in all their roles: a label's, a field's and a button's.
+    static void setTextAndBackground(QWidget *widget, const QColor &text, const QColor &background);
+};
+
+} // namespace quillmark::utils
