@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ProgramInfo.h"
+
 #include <QCoreApplication>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -15,8 +17,8 @@ public:
     BenchStore()
     {
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
-        QCoreApplication::setOrganizationName(QStringLiteral("Quillmark"));
-        QCoreApplication::setApplicationName(QStringLiteral("Horalia"));
+        QCoreApplication::setOrganizationName(quillmark::hrl::ProgramInfo::ORGANIZATION);
+        QCoreApplication::setApplicationName(quillmark::hrl::ProgramInfo::APPLICATION);
     }
     Q_DISABLE_COPY_MOVE(BenchStore)
 

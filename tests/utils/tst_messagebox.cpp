@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <memory>
+
 using namespace quillmark::utils;
 using namespace Qt::StringLiterals;
 
@@ -48,7 +50,9 @@ MessageBox::Answer openAndEscape(MessageBox::Kind kind, Seen &seen)
     case MessageBox::OkCancel:
         break;
     }
-    return MessageBox::okCancel(nullptr, new QWidget, u"title"_s);
+    // The box hands the caller's panel back when it closes.
+    const std::unique_ptr<QWidget> panel = std::make_unique<QWidget>();
+    return MessageBox::okCancel(nullptr, panel.get(), u"title"_s);
 }
 
 } // namespace
