@@ -40,8 +40,9 @@ int main(int argc, char **argv)
     using quillmark::hrl::HRL;
     quillmark::hrl::UserPreferences prefs(HRL::MAIN_CLASS);
     QStringList zones;
-    const QStringList pool = {QStringLiteral("America/New_York"), QStringLiteral("Europe/London"), QStringLiteral("Asia/Tokyo"),
-                              QStringLiteral("Australia/Sydney"), QStringLiteral("Asia/Kolkata")};
+    const QStringList pool = {QStringLiteral("America/New_York"), QStringLiteral("Europe/London"),
+                              QStringLiteral("Asia/Tokyo"), QStringLiteral("Australia/Sydney"),
+                              QStringLiteral("Asia/Kolkata")};
     for (int i = 0; i < 50; ++i)
         zones << pool.at(i % pool.size());
     prefs.setTimeZones(zones.join(u';'));

@@ -42,7 +42,8 @@ int main(int argc, char **argv)
                                    "Europe/Berlin;America/Los_Angeles;Asia/Hong_Kong;Africa/Cairo;Pacific/Auckland;"
                                    "America/Sao_Paulo;Asia/Dubai"));
     const quillmark::utils::GuiPreferences gP(HRL::MAIN_CLASS);
-    const quillmark::utils::ResourceBundle labels = quillmark::utils::ResourceBundle::getBundle(HRL::LANGUAGE, QLocale::system());
+    const quillmark::utils::ResourceBundle labels = quillmark::utils::ResourceBundle::getBundle(HRL::LANGUAGE,
+                                                                                                QLocale::system());
     const QString title = labels.getString(QStringLiteral("dialog.title.timezoneconfiguration"));
     QWidget owner;
     owner.resize(200, 300);

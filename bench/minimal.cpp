@@ -16,10 +16,11 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QWidget window;
     auto *layout = new QVBoxLayout(&window);
-    const char *ids[] = {"America/New_York", "Europe/London",       "Asia/Tokyo",     "Australia/Sydney",
-                         "Asia/Kolkata",     "Europe/Berlin",       "America/Los_Angeles", "Asia/Kathmandu",
-                         "Africa/Cairo",     "America/Sao_Paulo",   "Pacific/Auckland", "Asia/Shanghai"};
-    struct Clock {
+    const char *ids[] = {"America/New_York", "Europe/London",     "Asia/Tokyo",          "Australia/Sydney",
+                         "Asia/Kolkata",     "Europe/Berlin",     "America/Los_Angeles", "Asia/Kathmandu",
+                         "Africa/Cairo",     "America/Sao_Paulo", "Pacific/Auckland",    "Asia/Shanghai"};
+    struct Clock
+    {
         QTimeZone zone;
         QLabel *label;
     };

@@ -120,7 +120,9 @@ void ClockArea::createTimeZoneObjects()
     const QDateTime instant = Clock::now();
     for (const QString &zone : zones) {
         const QString code = countryCodes.findCountryCode(zone);
-        const QString flag = code.isNull() ? QString() : QStringLiteral("flag-") + code.trimmed().toLower() + QStringLiteral(".png");
+        const QString flag = code.isNull()
+                                 ? QString()
+                                 : QStringLiteral("flag-") + code.trimmed().toLower() + QStringLiteral(".png");
         timeZones_AL.push_back(std::make_unique<TimeZoneObject>(zone, instant, &uP, flag, labels));
     }
 }

@@ -59,7 +59,8 @@ QString smallIconPath()
 }
 
 // The five commands of the pop-up and the tray menu, in menu order.
-struct MenuCommand {
+struct MenuCommand
+{
     const char *textKey;
     // The pop-up's icon; none gives a blank one that keeps the text in line. The tray's items have none.
     QString icon;
@@ -94,10 +95,9 @@ HRL::HRL()
     isWindows = os.startsWith(u"windows");
 
     mySetLocale(QLocale::system());
-    utils::MessageBox::setButtonTexts(labels.getString(QStringLiteral("button.ok")),
-                                      labels.getString(QStringLiteral("button.yes")),
-                                      labels.getString(QStringLiteral("button.no")),
-                                      labels.getString(QStringLiteral("button.cancel")));
+    utils::MessageBox::setButtonTexts(
+        labels.getString(QStringLiteral("button.ok")), labels.getString(QStringLiteral("button.yes")),
+        labels.getString(QStringLiteral("button.no")), labels.getString(QStringLiteral("button.cancel")));
 
     if (!(isWindows && gP.getFontVariableWidthSize() == 12 && gP.getFontFixedWidthSize() == 12))
         utils::FontUtils::handleAdjustFontRemoveBold(gP.getFontVariableWidthSize());
@@ -312,7 +312,8 @@ void HRL::createSystemTray()
     connect(trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason != QSystemTrayIcon::Trigger && reason != QSystemTrayIcon::DoubleClick)
             return;
-        QMetaObject::invokeMethod(this, [this] { bringToFront(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { bringToFront(); }, Qt::QueuedConnection);
     });
     trayIcon->show();
     if (trayIcon->icon().isNull() || !trayIcon->isVisible()) {

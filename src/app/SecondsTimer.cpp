@@ -7,7 +7,8 @@ namespace quillmark::hrl {
 using namespace std::chrono;
 
 SecondsTimer::SecondsTimer(std::function<void()> tickFn, QObject *parent)
-    : SecondsTimer(std::move(tickFn), [] { return system_clock::now(); }, parent)
+    : SecondsTimer(
+        std::move(tickFn), [] { return system_clock::now(); }, parent)
 {
 }
 
@@ -76,7 +77,8 @@ void SecondsTimer::runWith(const Sleep &sleep)
             continue;
         // A tick still waiting for the GUI thread is not doubled.
         if (!tickPending.exchange(true))
-            QMetaObject::invokeMethod(this, [this] { deliver(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this] { deliver(); }, Qt::QueuedConnection);
     }
 }
 

@@ -35,7 +35,7 @@ TerminationWatcher::TerminationWatcher(std::function<void()> callback, QObject *
     notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
     connect(notifier, &QSocketNotifier::activated, this, &TerminationWatcher::handle);
 
-    struct sigaction action {};
+    struct sigaction action = {};
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;

@@ -30,9 +30,9 @@ private:
     std::function<void()> onTerminate;
 #ifdef Q_OS_UNIX
     QSocketNotifier *notifier = nullptr;
-    struct sigaction previousTerm {};
-    struct sigaction previousInt {};
-    struct sigaction previousHup {};
+    struct sigaction previousTerm = {};
+    struct sigaction previousInt = {};
+    struct sigaction previousHup = {};
     bool installed = false;
 #endif
 };

@@ -28,7 +28,7 @@ bool WindowPlacement::isReachable(const QPoint &position, const QSize &size, con
     const qint64 neededY = std::min<qint64>(MIN_VISIBLE, height);
     return std::any_of(areas.cbegin(), areas.cend(), [&](const QRect &area) {
         return overlap(position.x(), width, area.x(), area.width()) >= neededX
-            && overlap(position.y(), height, area.y(), area.height()) >= neededY;
+               && overlap(position.y(), height, area.y(), area.height()) >= neededY;
     });
 }
 
@@ -38,7 +38,7 @@ bool WindowPlacement::liesWithin(const QPoint &position, const QSize &size, cons
     const qint64 height = std::max(1, size.height());
     return std::any_of(areas.cbegin(), areas.cend(), [&](const QRect &area) {
         return overlap(position.x(), width, area.x(), area.width()) == width
-            && overlap(position.y(), height, area.y(), area.height()) == height;
+               && overlap(position.y(), height, area.y(), area.height()) == height;
     });
 }
 

@@ -34,22 +34,38 @@ using utils::MyJComboBox;
 using utils::PaletteUtils;
 
 const QStringList MySettings::DATE_PATTERNS = {
-    QStringLiteral("yyyy-MM-dd"),       QStringLiteral("yy-MM-dd"),         QStringLiteral("yy-M-d"),
-    QStringLiteral("MM-dd"),            QStringLiteral("yyyy/MM/dd"),       QStringLiteral("yy/MM/dd"),
-    QStringLiteral("yy/M/d"),           QStringLiteral("M/d"),              QStringLiteral("MMMM d, yyyy"),
-    QStringLiteral("MMMM d, yy"),       QStringLiteral("MMMM d"),           QStringLiteral("MMM d, yyyy"),
-    QStringLiteral("MMM d"),            QStringLiteral("d. MMM. yyyy"),     QStringLiteral("d. MMM."),
-    QStringLiteral("d. MMMM yyyy"),     QStringLiteral("d. MMMM"),          QStringLiteral("EE, MMM d"),
-    QStringLiteral("EE, MMM d, yy"),    QStringLiteral("EE, MMM d, yyyy"),  QStringLiteral("EE dd-MMM"),
-    QStringLiteral("EE dd-MMM yy"),     QStringLiteral("EE, MMMM d"),       QStringLiteral("EE, MMMM d, yyyy"),
+    QStringLiteral("yyyy-MM-dd"),
+    QStringLiteral("yy-MM-dd"),
+    QStringLiteral("yy-M-d"),
+    QStringLiteral("MM-dd"),
+    QStringLiteral("yyyy/MM/dd"),
+    QStringLiteral("yy/MM/dd"),
+    QStringLiteral("yy/M/d"),
+    QStringLiteral("M/d"),
+    QStringLiteral("MMMM d, yyyy"),
+    QStringLiteral("MMMM d, yy"),
+    QStringLiteral("MMMM d"),
+    QStringLiteral("MMM d, yyyy"),
+    QStringLiteral("MMM d"),
+    QStringLiteral("d. MMM. yyyy"),
+    QStringLiteral("d. MMM."),
+    QStringLiteral("d. MMMM yyyy"),
+    QStringLiteral("d. MMMM"),
+    QStringLiteral("EE, MMM d"),
+    QStringLiteral("EE, MMM d, yy"),
+    QStringLiteral("EE, MMM d, yyyy"),
+    QStringLiteral("EE dd-MMM"),
+    QStringLiteral("EE dd-MMM yy"),
+    QStringLiteral("EE, MMMM d"),
+    QStringLiteral("EE, MMMM d, yyyy"),
     QStringLiteral("EEEE MMMM d, yyyy"),
 };
 
 const QStringList MySettings::TIME_PATTERNS = {
-    QStringLiteral("hh:mm a"),    QStringLiteral("h:mm a"),    QStringLiteral("h:m a"),   QStringLiteral("HH:mm"),
-    QStringLiteral("H:mm"),       QStringLiteral("H:m"),       QStringLiteral("hh:mm:ss a"), QStringLiteral("h:mm:ss a"),
-    QStringLiteral("h:m:ss a"),   QStringLiteral("h:m:s a"),   QStringLiteral("HH:mm:ss"), QStringLiteral("H:mm:ss"),
-    QStringLiteral("H:m:ss"),     QStringLiteral("H:m:s"),
+    QStringLiteral("hh:mm a"),  QStringLiteral("h:mm a"),  QStringLiteral("h:m a"),      QStringLiteral("HH:mm"),
+    QStringLiteral("H:mm"),     QStringLiteral("H:m"),     QStringLiteral("hh:mm:ss a"), QStringLiteral("h:mm:ss a"),
+    QStringLiteral("h:m:ss a"), QStringLiteral("h:m:s a"), QStringLiteral("HH:mm:ss"),   QStringLiteral("H:mm:ss"),
+    QStringLiteral("H:m:ss"),   QStringLiteral("H:m:s"),
 };
 
 const QStringList MySettings::FONT_SIZES = {
@@ -69,9 +85,8 @@ void colourControl(QWidget *control, const QColor &text, const QColor &backgroun
     const bool radio = qobject_cast<QRadioButton *>(control);
     if (radio) {
         // A button fills its background from the button role.
-        PaletteUtils::setColors(control, {{QPalette::WindowText, text},
-                                          {QPalette::Window, background},
-                                          {QPalette::Button, background}});
+        PaletteUtils::setColors(
+            control, {{QPalette::WindowText, text}, {QPalette::Window, background}, {QPalette::Button, background}});
     } else {
         PaletteUtils::setTextAndBackground(control, text, background);
     }
@@ -81,8 +96,8 @@ void colourControl(QWidget *control, const QColor &text, const QColor &backgroun
 
 void colourListBackground(MyJComboBox *list, const QColor &background)
 {
-    PaletteUtils::setColors(list, {{QPalette::Window, background}, {QPalette::Base, background},
-                                   {QPalette::Button, background}});
+    PaletteUtils::setColors(
+        list, {{QPalette::Window, background}, {QPalette::Base, background}, {QPalette::Button, background}});
 }
 
 // The buttons look the same in both modes: every role is set, so none follows the dialog's.
@@ -231,8 +246,8 @@ void MySettings::myInit()
     alwaysOnTopLbl->setBuddy(alwaysOnTop_CB);
     darkModeLbl->setBuddy(darkMode_CB);
 
-    saveButton = new MyJButtonWithImage(saveText, listener, QStringLiteral("images/16/dialog-apply.png"), SaveCmd,
-                                        true, buttonSize, buttonPanel);
+    saveButton = new MyJButtonWithImage(saveText, listener, QStringLiteral("images/16/dialog-apply.png"), SaveCmd, true,
+                                        buttonSize, buttonPanel);
     saveButton->setObjectName(QStringLiteral("saveButton"));
     cancelButton = new MyJButtonWithImage(cancelText, listener, QStringLiteral("images/16/dialog-disable.png"),
                                           CancelCmd, true, buttonSize, buttonPanel);
@@ -337,11 +352,10 @@ QList<MyJComboBox *> MySettings::lists() const
 
 void MySettings::setDarkMode(bool flag)
 {
-    const QList<QWidget *> controls = {dateFormatLbl,  dateFormat_CB, displayDate,     timeFormatLbl,
-                                       timeFormat_CB,  displayTime,   vertical_RB,     horizontal_RB,
-                                       round_RB,       rectangle_RB,  timeFontSizeLbl, timeFontSize_CB,
-                                       taskBarLbl,     taskBar_CB,    alwaysOnTopLbl,  alwaysOnTop_CB,
-                                       darkModeLbl,    darkMode_CB};
+    const QList<QWidget *> controls = {dateFormatLbl,   dateFormat_CB,   displayDate,   timeFormatLbl, timeFormat_CB,
+                                       displayTime,     vertical_RB,     horizontal_RB, round_RB,      rectangle_RB,
+                                       timeFontSizeLbl, timeFontSize_CB, taskBarLbl,    taskBar_CB,    alwaysOnTopLbl,
+                                       alwaysOnTop_CB,  darkModeLbl,     darkMode_CB};
     if (!flag) {
         const QColor background = utils::UiDefaults::getColor(utils::UiDefaults::PANEL_BACKGROUND);
         const QColor text = ColorRoles::darkModeBackground();

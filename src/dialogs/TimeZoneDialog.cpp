@@ -82,8 +82,7 @@ TimeZoneDialog::TimeZoneDialog(const utils::GuiPreferences &gP, UserPreferences 
     panelPaneColor = UiDefaults::getColor(UiDefaults::PANEL_BACKGROUND);
 
     // Row 10 takes what height is left over.
-    auto *content = new utils::MigLayout(QString(), QString(),
-                                         QStringLiteral("[][][][][][][][][][][grow 100]"), this);
+    auto *content = new utils::MigLayout(QString(), QString(), QStringLiteral("[][][][][][][][][][][grow 100]"), this);
 
     panel1 = new QWidget(this);
     new utils::MigLayout(QStringLiteral("insets 1"), QString(), QString(), panel1);
@@ -129,15 +128,15 @@ TimeZoneDialog::TimeZoneDialog(const utils::GuiPreferences &gP, UserPreferences 
 
     // Qt keeps about a hundred zones parsed; looking up all of them takes tens of milliseconds,
     // so the add box's entries are made on a thread of their own while the user looks at the list.
-    allEntries = std::async(std::launch::async, [utc = labels.getString(QStringLiteral("lbl.utc")),
-                                                 instant = Clock::now()] {
-        const QStringList ids = ZoneDatabase::allZoneIds();
-        QStringList entries;
-        entries.reserve(ids.size());
-        for (const QString &id : ids)
-            entries << entryText(id, utc, instant);
-        return entries;
-    });
+    allEntries = std::async(std::launch::async,
+                            [utc = labels.getString(QStringLiteral("lbl.utc")), instant = Clock::now()] {
+                                const QStringList ids = ZoneDatabase::allZoneIds();
+                                QStringList entries;
+                                entries.reserve(ids.size());
+                                for (const QString &id : ids)
+                                    entries << entryText(id, utc, instant);
+                                return entries;
+                            });
 }
 
 TimeZoneDialog::~TimeZoneDialog()
@@ -198,7 +197,8 @@ void TimeZoneDialog::buildTable()
 
 void TimeZoneDialog::buildButtons()
 {
-    struct ButtonRow {
+    struct ButtonRow
+    {
         const char *key;
         QString icon;
         QString command;
@@ -227,8 +227,8 @@ void TimeZoneDialog::buildButtons()
     const utils::ActionListener listener = [this](const utils::ActionEvent &event) { actionPerformed(event); };
     auto *layout = static_cast<utils::MigLayout *>(panel1->layout());
     for (const ButtonRow &row : rows) {
-        auto *button = new MyJButtonWithImage(labels.getString(QLatin1String(row.key)), listener, row.icon,
-                                              row.command, row.enabled, size, panel1);
+        auto *button = new MyJButtonWithImage(labels.getString(QLatin1String(row.key)), listener, row.icon, row.command,
+                                              row.enabled, size, panel1);
         // Enter presses no button but Close; a focused button is pressed with the space bar.
         button->setAutoDefault(false);
         layout->addWidget(button, QLatin1String(row.constraint));
@@ -241,8 +241,8 @@ void TimeZoneDialog::addPopup()
     shortPopup = new QMenu(this);
     const utils::ActionListener listener = [this](const utils::ActionEvent &event) { actionPerformed(event); };
     const auto item = [&](const char *key, const QString &icon, const QString &command) {
-        QAction *action = utils::MyMenuItem::createMenuItemWithIcon(labels.getString(QLatin1String(key)), icon, listener,
-                                                                    command, true, 0, 0, shortPopup);
+        QAction *action = utils::MyMenuItem::createMenuItemWithIcon(labels.getString(QLatin1String(key)), icon,
+                                                                    listener, command, true, 0, 0, shortPopup);
         shortPopup->addAction(action);
         return action;
     };
@@ -344,8 +344,8 @@ void TimeZoneDialog::handleAdd()
 
     // Once the box shows, typing letters goes straight to the list of zones.
     QTimer::singleShot(0, choice, [choice] { choice->setFocus(Qt::OtherFocusReason); });
-    const MessageBox::Answer answer =
-        MessageBox::okCancel(this, panel.get(), labels.getString(QStringLiteral("popup.title.selecttimezone")));
+    const MessageBox::Answer answer = MessageBox::okCancel(
+        this, panel.get(), labels.getString(QStringLiteral("popup.title.selecttimezone")));
     if (answer == MessageBox::Ok && choice->currentIndex() >= 0) {
         const int row = timeZonesModel->rowCount();
         timeZonesModel->insertRows(row, 1);
@@ -364,8 +364,8 @@ void TimeZoneDialog::handleDelete()
         return;
     const QString deleteText = labels.getString(QStringLiteral("button.delete"));
     const QString entry = timeZonesModel->index(row, 0).data().toString();
-    const MessageBox::Answer answer =
-        MessageBox::question(this, deleteText + QStringLiteral(" : ") + entry + QStringLiteral(" ?"), deleteText);
+    const MessageBox::Answer answer = MessageBox::question(
+        this, deleteText + QStringLiteral(" : ") + entry + QStringLiteral(" ?"), deleteText);
     if (answer != MessageBox::Yes)
         return;
     timeZonesModel->removeRows(row, 1);
@@ -403,11 +403,11 @@ void TimeZoneDialog::handleClose()
         dialogCleanUp();
         return;
     }
-    const MessageBox::Answer answer =
-        MessageBox::question(this,
-                             labels.getString(QStringLiteral("popup.warningnotsavedyourchanges")) + u'\n'
-                                 + labels.getString(QStringLiteral("popup.saveyourchanges")),
-                             labels.getString(QStringLiteral("popup.warning")));
+    const MessageBox::Answer answer = MessageBox::question(
+        this,
+        labels.getString(QStringLiteral("popup.warningnotsavedyourchanges")) + u'\n'
+            + labels.getString(QStringLiteral("popup.saveyourchanges")),
+        labels.getString(QStringLiteral("popup.warning")));
     if (answer == MessageBox::Yes)
         handleSave();
     else
@@ -454,8 +454,10 @@ void TimeZoneDialog::placeOverOwner()
     // Centred, but kept on the owner's screen when the owner stands near its edge.
     if (const QScreen *screen = window->screen()) {
         const QRect available = screen->availableGeometry();
-        frame.moveLeft(std::clamp(frame.left(), available.left(), std::max(available.left(), available.right() - frame.width())));
-        frame.moveTop(std::clamp(frame.top(), available.top(), std::max(available.top(), available.bottom() - frame.height())));
+        frame.moveLeft(
+            std::clamp(frame.left(), available.left(), std::max(available.left(), available.right() - frame.width())));
+        frame.moveTop(
+            std::clamp(frame.top(), available.top(), std::max(available.top(), available.bottom() - frame.height())));
     }
     QWidget::move(frame.topLeft());
 }
@@ -508,7 +510,8 @@ bool TimeZoneDialog::eventFilter(QObject *watched, QEvent *event)
     } else if (watched == timeZonesList->viewport()) {
         if (event->type() == QEvent::MouseButtonPress) {
             // The list moves its selection after this filter has run.
-            QMetaObject::invokeMethod(this, [this] { setButtonsAndItems(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this] { setButtonsAndItems(); }, Qt::QueuedConnection);
         } else if (event->type() == QEvent::MouseButtonRelease) {
             const auto *mouse = static_cast<QMouseEvent *>(event);
             if (mouse->button() == Qt::RightButton) {

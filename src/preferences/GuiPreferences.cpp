@@ -111,7 +111,7 @@ bool GuiPreferences::isLargeFont() const
 {
     // A stored choice wins; only its absence consults the font size and the screen.
     const bool defaultValue = !prefs.contains(GUIConstants::KEY_LARGE_FONT)
-        && (getFontVariableWidthSize() > 15 || screenDotsPerInch() >= 105);
+                              && (getFontVariableWidthSize() > 15 || screenDotsPerInch() >= 105);
     return prefs.getBool(GUIConstants::KEY_LARGE_FONT, defaultValue);
 }
 
@@ -142,8 +142,8 @@ void GuiPreferences::setLastUserDir(const QString &dir)
 int GuiPreferences::getMainToolbarPosition() const
 {
     const int defaultPosition = QLocale().textDirection() == Qt::RightToLeft
-        ? GUIConstants::DEFAULT_TOOLBAR_POSITION_RTL
-        : GUIConstants::DEFAULT_TOOLBAR_POSITION;
+                                    ? GUIConstants::DEFAULT_TOOLBAR_POSITION_RTL
+                                    : GUIConstants::DEFAULT_TOOLBAR_POSITION;
     return prefs.getInt(GUIConstants::KEY_POSITION_TOOLBAR_MAIN, defaultPosition);
 }
 

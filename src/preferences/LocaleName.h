@@ -12,7 +12,9 @@ class LocaleName final
 public:
     LocaleName() = default;
     LocaleName(const QString &language, const QString &country, const QString &variant = QString())
-        : language(language), country(country), variant(variant)
+        : language(language)
+        , country(country)
+        , variant(variant)
     {
     }
 

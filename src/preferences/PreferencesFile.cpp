@@ -27,7 +27,8 @@ QHash<QString, PreferencesFile::State> &files()
 
 void trace(const char *method, const QString &message)
 {
-    Logger::log(QStringLiteral("PreferencesFile"), QString::fromLatin1(method), QStringLiteral("Exception: ") + message);
+    Logger::log(QStringLiteral("PreferencesFile"), QString::fromLatin1(method),
+                QStringLiteral("Exception: ") + message);
 }
 
 // QSettings parses the body of a section when a key of it is first read, so a format error shows
@@ -44,22 +45,25 @@ PreferencesFile::State examine(const QString &fileName, QSettings::Status status
     using State = PreferencesFile::State;
     const QFileInfo info(fileName);
     if (status == QSettings::AccessError || info.isDir()) {
-        trace("open", QStringLiteral("cannot read the preferences store %1; using the defaults, and changes are not saved")
-                          .arg(fileName));
+        trace("open",
+              QStringLiteral("cannot read the preferences store %1; using the defaults, and changes are not saved")
+                  .arg(fileName));
         return State::Inaccessible;
     }
     if (!info.exists())
         return State::Usable;
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        trace("open", QStringLiteral("cannot read the preferences store %1; using the defaults, and changes are not saved")
-                          .arg(fileName));
+        trace("open",
+              QStringLiteral("cannot read the preferences store %1; using the defaults, and changes are not saved")
+                  .arg(fileName));
         return State::Inaccessible;
     }
     if (status == QSettings::FormatError || !PreferencesFile::isSettingsText(file.readAll()) || !parses(fileName)) {
-        trace("open", QStringLiteral("the preferences store %1 holds no readable settings; using the defaults, and it is "
-                                     "moved aside to %2 before the first change")
-                          .arg(fileName, PreferencesFile::asideName(fileName, QDate::currentDate())));
+        trace("open",
+              QStringLiteral("the preferences store %1 holds no readable settings; using the defaults, and it is "
+                             "moved aside to %2 before the first change")
+                  .arg(fileName, PreferencesFile::asideName(fileName, QDate::currentDate())));
         return State::Unreadable;
     }
     return State::Usable;
@@ -92,8 +96,9 @@ bool PreferencesFile::prepareWrite(const QString &fileName)
         return false;
     const QString aside = asideName(fileName, QDate::currentDate());
     if (!QFile::rename(fileName, aside)) {
-        trace("prepareWrite", QStringLiteral("cannot move the unreadable preferences store %1 aside; changes are not saved")
-                                  .arg(fileName));
+        trace("prepareWrite",
+              QStringLiteral("cannot move the unreadable preferences store %1 aside; changes are not saved")
+                  .arg(fileName));
         it.value() = State::Inaccessible;
         ++changes;
         return false;

@@ -95,10 +95,10 @@ QString UserPreferences::defaultTimeZones(const QString &localId)
     const auto &presets = MyConstants::DEFAULT_TIME_ZONES;
     // Append a preset that does not already hold the local zone where possible; a substring test,
     // so a local zone that is part of a longer id counts as contained.
-    const QString &preset = presets[0].contains(localId) ? presets[1]
-        : presets[1].contains(localId)                   ? presets[2]
-        : presets[2].contains(localId)                   ? presets[3]
-                                                         : presets[0];
+    const QString &preset = presets[0].contains(localId)   ? presets[1]
+                            : presets[1].contains(localId) ? presets[2]
+                            : presets[2].contains(localId) ? presets[3]
+                                                           : presets[0];
     return localId + u';' + preset;
 }
 

@@ -92,8 +92,8 @@ AboutBoxDialog::AboutBoxDialog(QWidget *owner, const QString &programName, const
     const QColor links = linkColor();
     homePageLink = addLink(HOME_PAGE, QStringLiteral("images/16/homepage.png"), HOME_PAGE, links, wrapPara);
     addText(text("dialog.support") + QStringLiteral(": "), true, wrap);
-    supportLink = addLink(SUPPORT_EMAIL, QStringLiteral("images/16/email-go.png"), QStringLiteral("mailto:") + SUPPORT_EMAIL,
-                          links, wrapPara);
+    supportLink = addLink(SUPPORT_EMAIL, QStringLiteral("images/16/email-go.png"),
+                          QStringLiteral("mailto:") + SUPPORT_EMAIL, links, wrapPara);
 
     addText(text("sys.jvmversion") + u' ' + runtimeVersion(), false, wrap);
     addText(text("dialog.by") + u' ' + runtimeVendor(), false, wrapPara);
@@ -113,9 +113,9 @@ AboutBoxDialog::AboutBoxDialog(QWidget *owner, const QString &programName, const
     // Fonts set for buttons alone reach a button when it is polished.
     plain.ensurePolished();
     const int width = std::max(90, FontUtils::getStringWidth(closeText, &plain) + 55);
-    closeButton = new MyJButtonWithImage(closeText, [this](const ActionEvent &) { dialogCleanUp(); },
-                                         QStringLiteral("images/16/document-close-3.png"), QStringLiteral("CloseCmd"),
-                                         true, QSize(width, 25), this);
+    closeButton = new MyJButtonWithImage(
+        closeText, [this](const ActionEvent &) { dialogCleanUp(); }, QStringLiteral("images/16/document-close-3.png"),
+        QStringLiteral("CloseCmd"), true, QSize(width, 25), this);
     layout->addWidget(closeButton, QStringLiteral("span 2, align center, wrap"));
 
     resize(400, 600);

@@ -54,8 +54,8 @@ protected:
 
 private:
     QLabel *addText(const QString &text, bool bold, const QString &constraints);
-    IconLabel *addLink(const QString &text, const QString &imagePath, const QString &toolTip,
-                       const QColor &color, const QString &constraints);
+    IconLabel *addLink(const QString &text, const QString &imagePath, const QString &toolTip, const QColor &color,
+                       const QString &constraints);
     QWidget *createIconPanel(const QString &iconPath);
     void placeOverOwner();
 

@@ -86,7 +86,8 @@ bool AccessOther::openFile(const QString &fileName)
         return false;
     }
     if (!QFileInfo::exists(fileName)) {
-        Logger::log(ClassName, QStringLiteral("openFile"), QStringLiteral("Error: The file does not exist - ") + fileName);
+        Logger::log(ClassName, QStringLiteral("openFile"),
+                    QStringLiteral("Error: The file does not exist - ") + fileName);
         return false;
     }
     if (viaDesktop(QUrl::fromLocalFile(QFileInfo(fileName).absoluteFilePath())))

@@ -108,7 +108,7 @@ FILE *openLogFile(const QString &path, QString *error)
     FILE *stream = std::fopen(QFile::encodeName(path).constData(), mode);
     if (!stream)
         *error = QDir::toNativeSeparators(path) + QStringLiteral(" (") + QString::fromLocal8Bit(std::strerror(errno))
-            + u')';
+                 + u')';
     return stream;
 }
 
@@ -141,7 +141,7 @@ void Logger::log(const QString &className, const QString &methodName, const QStr
     if (!enabled)
         return;
     const QString line = timestamp() + u' ' + className + QStringLiteral(": ") + methodName + QStringLiteral(": ")
-        + message;
+                         + message;
     const std::lock_guard lock(writeMutex);
     if (enabled)
         writeLine(line);
@@ -212,8 +212,8 @@ void Logger::setupLogFile(const QString &fileName, const QString &directory, boo
         std::fflush(stderr);
         const int fd = HRL_FILENO(logStream);
         if (HRL_DUP2(fd, HRL_FILENO(stdout)) < 0 || HRL_DUP2(fd, HRL_FILENO(stderr)) < 0)
-            redirectError =
-                QStringLiteral("cannot redirect the console: ") + QString::fromLocal8Bit(std::strerror(errno));
+            redirectError = QStringLiteral("cannot redirect the console: ")
+                            + QString::fromLocal8Bit(std::strerror(errno));
     }
     if (!redirectError.isEmpty()) {
         reportFailure(redirectError, bundle);

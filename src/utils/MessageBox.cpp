@@ -20,7 +20,10 @@ QHash<QMessageBox::StandardButton, QString> buttonTexts;
 
 void MessageBox::setButtonTexts(const QString &ok, const QString &yes, const QString &no, const QString &cancel)
 {
-    buttonTexts = {{QMessageBox::Ok, ok}, {QMessageBox::Yes, yes}, {QMessageBox::No, no}, {QMessageBox::Cancel, cancel}};
+    buttonTexts = {{QMessageBox::Ok, ok},
+                   {QMessageBox::Yes, yes},
+                   {QMessageBox::No, no},
+                   {QMessageBox::Cancel, cancel}};
 }
 
 void MessageBox::setNextAnswer(Answer answer)
@@ -65,8 +68,9 @@ MessageBox::Answer MessageBox::show(Kind kind, QWidget *parent, const QString &t
     box->setAttribute(Qt::WA_DeleteOnClose, false);
     box->setWindowTitle(title);
     box->setText(text);
-    PaletteUtils::setColors(box, {{QPalette::Window, UiDefaults::getColor(UiDefaults::OPTION_PANE_BACKGROUND)},
-                                  {QPalette::WindowText, UiDefaults::getColor(UiDefaults::OPTION_PANE_MESSAGE_FOREGROUND)}});
+    PaletteUtils::setColors(box,
+                            {{QPalette::Window, UiDefaults::getColor(UiDefaults::OPTION_PANE_BACKGROUND)},
+                             {QPalette::WindowText, UiDefaults::getColor(UiDefaults::OPTION_PANE_MESSAGE_FOREGROUND)}});
     switch (kind) {
     case Error:
         box->setIcon(QMessageBox::Critical);
@@ -92,7 +96,8 @@ MessageBox::Answer MessageBox::show(Kind kind, QWidget *parent, const QString &t
             button->setText(it.value());
     }
     box->setWindowFlag(Qt::WindowStaysOnTopHint);
-    box->setEscapeButton(kind == Question ? QMessageBox::No : (kind == OkCancel ? QMessageBox::Cancel : QMessageBox::Ok));
+    box->setEscapeButton(kind == Question ? QMessageBox::No
+                                          : (kind == OkCancel ? QMessageBox::Cancel : QMessageBox::Ok));
     const int result = box->exec();
     if (!box)
         return Closed;

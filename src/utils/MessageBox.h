@@ -17,7 +17,8 @@ public:
     enum Answer { Ok, Cancel, Yes, No, Closed };
     enum Kind { Error, Warning, Question, OkCancel };
 
-    struct Record {
+    struct Record
+    {
         Kind kind;
         QString title;
         QString text;

@@ -29,7 +29,10 @@ enum class Verdict { Taken, Malformed, Unknown };
 class Reader final
 {
 public:
-    explicit Reader(QStringList *unknown) : unknown(unknown) {}
+    explicit Reader(QStringList *unknown)
+        : unknown(unknown)
+    {
+    }
 
     void reject(const QString &what) const
     {
@@ -39,8 +42,7 @@ public:
 
     // Hands each part of the text to `take`, as words; a malformed part is reported whole, an
     // unknown keyword alone.
-    template <typename Take>
-    void readParts(const QString &text, Take take) const
+    template <typename Take> void readParts(const QString &text, Take take) const
     {
         for (const QStringList &words : splitParts(text)) {
             const Verdict verdict = take(words);
@@ -271,8 +273,9 @@ MigConstraints::Component MigConstraints::parseComponent(const QString &text, QS
         auto arg = [&](qsizetype i) { return words.at(i); };
         bool ok = true;
         if (key == u"wrap") {
-            const std::optional<int> g = args == 0 ? std::optional<int>(DefaultGap)
-                                                   : args == 1 ? gap(arg(1)) : std::nullopt;
+            const std::optional<int> g = args == 0   ? std::optional<int>(DefaultGap)
+                                         : args == 1 ? gap(arg(1))
+                                                     : std::nullopt;
             ok = g.has_value();
             if (ok) {
                 c.wrap = true;

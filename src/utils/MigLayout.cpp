@@ -133,7 +133,7 @@ int alignOffset(Align align, int free, bool rtl)
 }
 
 // Sizes the tracks of one axis from the cells, then the gaps between the tracks in use.
-template<typename Extent>
+template <typename Extent>
 void sizeAxis(AxisData &axis, const MigConstraints::Axis &options, bool fill, int count, int defaultGap,
               const QHash<int, int> &gapOverrides, const std::vector<Cell> &cells, Extent extent)
 {
@@ -264,8 +264,8 @@ struct MigLayout::Grid
     AxisData rows;
 };
 
-MigLayout::MigLayout(const QString &layoutConstraints, const QString &columnConstraints,
-                     const QString &rowConstraints, QWidget *parent)
+MigLayout::MigLayout(const QString &layoutConstraints, const QString &columnConstraints, const QString &rowConstraints,
+                     QWidget *parent)
     : QLayout(parent)
 {
     QStringList unknown;
@@ -518,9 +518,13 @@ void MigLayout::buildGrid(Grid &g) const
         int start, span, pref, min;
     };
     sizeAxis(g.columns, columnOptions, layoutOptions.fillX, columnCount, layoutOptions.gapX, {}, g.cells,
-             [](const Cell &c) { return Extent{c.col, c.spanX, c.pref.width(), c.min.width()}; });
+             [](const Cell &c) {
+                 return Extent{c.col, c.spanX, c.pref.width(), c.min.width()};
+             });
     sizeAxis(g.rows, rowOptions, layoutOptions.fillY, rowCount, layoutOptions.gapY, rowGaps, g.cells,
-             [](const Cell &c) { return Extent{c.row, c.spanY, c.pref.height(), c.min.height()}; });
+             [](const Cell &c) {
+                 return Extent{c.row, c.spanY, c.pref.height(), c.min.height()};
+             });
 }
 
 void MigLayout::setGeometry(const QRect &rect)
@@ -536,8 +540,8 @@ void MigLayout::setGeometry(const QRect &rect)
     const int leadInset = rtl ? layoutOptions.insetRight : layoutOptions.insetLeft;
     const int trailInset = rtl ? layoutOptions.insetLeft : layoutOptions.insetRight;
     const std::vector<Segment> columns = solveAxis(g.columns, rect.width() - leadInset - trailInset);
-    const std::vector<Segment> rows =
-        solveAxis(g.rows, rect.height() - layoutOptions.insetTop - layoutOptions.insetBottom);
+    const std::vector<Segment> rows = solveAxis(g.rows,
+                                                rect.height() - layoutOptions.insetTop - layoutOptions.insetBottom);
     const int originY = rect.y() + layoutOptions.insetTop;
 
     for (const Cell &cell : g.cells) {

@@ -39,23 +39,22 @@ MyJButtonWithImage::MyJButtonWithImage(const QString &text, const ActionListener
 }
 
 MyJButtonWithImage::MyJButtonWithImage(const QString &text, const ActionListener &listener, const QString &imagePath,
-                                       const QString &actionCommand, bool enabled, const QSize &size,
-                                       QWidget *parent)
+                                       const QString &actionCommand, bool enabled, const QSize &size, QWidget *parent)
     : QPushButton(text, parent)
 {
     init(listener, imagePath, enabled, size);
     setActionCommand(actionCommand);
 }
 
-void MyJButtonWithImage::init(const ActionListener &listener, const QString &imagePath, bool enabled,
-                              const QSize &size)
+void MyJButtonWithImage::init(const ActionListener &listener, const QString &imagePath, bool enabled, const QSize &size)
 {
     setIcon(Anchor::icon(imagePath));
     setToolTip(text());
     setPreferredSize(size);
     if (listener) {
-        connect(this, &QPushButton::clicked, this,
-                [this, listener] { listener(ActionEvent{this, getActionCommand()}); });
+        connect(this, &QPushButton::clicked, this, [this, listener] {
+            listener(ActionEvent{this, getActionCommand()});
+        });
     }
     setEnabled(enabled);
 }
@@ -99,8 +98,9 @@ void MyJButtonWithImage::paintEvent(QPaintEvent *event)
                          iconSize.width(), iconSize.height());
     const QRect textRect(left, contents.y(), iconRect.left() - spacing - left, contents.height());
     painter.drawPixmap(iconRect, pixmap);
-    style()->drawItemText(&painter, textRect, Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignVCenter | Qt::TextShowMnemonic,
-                          option.palette, isEnabled(), text(), QPalette::ButtonText);
+    style()->drawItemText(&painter, textRect,
+                          Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignVCenter | Qt::TextShowMnemonic, option.palette,
+                          isEnabled(), text(), QPalette::ButtonText);
     if (option.state & QStyle::State_HasFocus) {
         QStyleOptionFocusRect focus;
         focus.QStyleOption::operator=(option);

@@ -17,8 +17,8 @@ class MyJButtonWithImage final : public QPushButton
 public:
     MyJButtonWithImage(const QString &text, const ActionListener &listener, const QString &imagePath,
                        QWidget *parent = nullptr);
-    MyJButtonWithImage(const QString &text, const ActionListener &listener, const QString &imagePath,
-                       const QSize &size, QWidget *parent = nullptr);
+    MyJButtonWithImage(const QString &text, const ActionListener &listener, const QString &imagePath, const QSize &size,
+                       QWidget *parent = nullptr);
     MyJButtonWithImage(const QString &text, const ActionListener &listener, const QString &imagePath, bool enabled,
                        QWidget *parent = nullptr);
     MyJButtonWithImage(const QString &text, const ActionListener &listener, const QString &imagePath,

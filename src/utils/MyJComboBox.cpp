@@ -21,8 +21,8 @@ protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
     {
         QStyledItemDelegate::initStyleOption(option, index);
-        const Qt::Alignment side =
-            QLocale::system().textDirection() == Qt::LeftToRight ? Qt::AlignLeft : Qt::AlignRight;
+        const Qt::Alignment side = QLocale::system().textDirection() == Qt::LeftToRight ? Qt::AlignLeft
+                                                                                        : Qt::AlignRight;
         option->displayAlignment = Qt::AlignAbsolute | side | Qt::AlignVCenter;
     }
 };
@@ -63,8 +63,8 @@ MyJComboBox::MyJComboBox(const QStringList &items, const ActionListener &listene
     init(items, listener, selectedIndex, true, DEFAULT_SIZE);
 }
 
-MyJComboBox::MyJComboBox(const QStringList &items, const ActionListener &listener, int selectedIndex,
-                         const QSize &size, QWidget *parent)
+MyJComboBox::MyJComboBox(const QStringList &items, const ActionListener &listener, int selectedIndex, const QSize &size,
+                         QWidget *parent)
     : QComboBox(parent)
 {
     init(items, listener, selectedIndex, true, size);
@@ -77,8 +77,7 @@ MyJComboBox::MyJComboBox(const QStringList &items, const ActionListener &listene
     init(items, listener, selectedIndex, enabled, DEFAULT_SIZE);
 }
 
-MyJComboBox::MyJComboBox(const QStringList &items, const ActionListener &listener, const QSize &size,
-                         QWidget *parent)
+MyJComboBox::MyJComboBox(const QStringList &items, const ActionListener &listener, const QSize &size, QWidget *parent)
     : QComboBox(parent)
 {
     init(items, listener, 0, true, size);
@@ -100,8 +99,9 @@ void MyJComboBox::init(const QStringList &items, const ActionListener &listener,
         setCurrentIndex(selectedIndex > items.size() - 1 ? 0 : selectedIndex);
     setPreferredSize(size);
     if (listener) {
-        connect(this, &QComboBox::currentIndexChanged, this,
-                [this, listener] { listener(ActionEvent{this, ActionCommand}); });
+        connect(this, &QComboBox::currentIndexChanged, this, [this, listener] {
+            listener(ActionEvent{this, ActionCommand});
+        });
     }
     setItemDelegate(new AlignedItemDelegate(this));
 }

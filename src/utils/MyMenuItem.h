@@ -20,9 +20,9 @@ public:
     MyMenuItem() = delete;
 
     // A null or empty imagePath gives a blank 16 x 16 icon, so the texts of a menu line up.
-    static QAction *createMenuItemWithIcon(const QString &text, const QString &imagePath, const ActionListener &listener,
-                                           const QString &actionCommand, bool enabled, int acceleratorKey, int mnemonic,
-                                           QObject *parent = nullptr);
+    static QAction *createMenuItemWithIcon(const QString &text, const QString &imagePath,
+                                           const ActionListener &listener, const QString &actionCommand, bool enabled,
+                                           int acceleratorKey, int mnemonic, QObject *parent = nullptr);
     static QAction *createMenuItem(const QString &text, const ActionListener &listener, const QString &actionCommand,
                                    int mnemonic, bool enabled, int acceleratorKey, QObject *parent = nullptr);
     // Checkable, initially not checked.

@@ -81,11 +81,21 @@ QString decode(QStringView raw)
             }
         }
         switch (next.unicode()) {
-        case 'n': out += u'\n'; break;
-        case 't': out += u'\t'; break;
-        case 'r': out += u'\r'; break;
-        case 'f': out += u'\f'; break;
-        default: out += next; break;
+        case 'n':
+            out += u'\n';
+            break;
+        case 't':
+            out += u'\t';
+            break;
+        case 'r':
+            out += u'\r';
+            break;
+        case 'f':
+            out += u'\f';
+            break;
+        default:
+            out += next;
+            break;
         }
     }
     return out;
@@ -167,7 +177,8 @@ QString ResourceBundle::getString(const QString &key) const
         if (const auto it = table->constFind(key); it != table->constEnd())
             return it.value();
     }
-    Logger::log(QStringLiteral("ResourceBundle"), QStringLiteral("getString"), QStringLiteral("no text for key ") + key);
+    Logger::log(QStringLiteral("ResourceBundle"), QStringLiteral("getString"),
+                QStringLiteral("no text for key ") + key);
     return key;
 }
 

@@ -47,8 +47,7 @@ QChar StringUtils::hexDigit(int value)
 QString StringUtils::intToHex(qint32 value)
 {
     const auto bits = quint32(value);
-    return byteToHex(int(bits >> 24)) + byteToHex(int(bits >> 16)) + byteToHex(int(bits >> 8))
-        + byteToHex(int(bits));
+    return byteToHex(int(bits >> 24)) + byteToHex(int(bits >> 16)) + byteToHex(int(bits >> 8)) + byteToHex(int(bits));
 }
 
 QString StringUtils::bytesToHex(const QByteArray &bytes)
@@ -64,8 +63,8 @@ QString StringUtils::hexDumpRow(const QByteArray &bytes, int count, int offset, 
 {
     const int groups = width / 4;
     // The byte count is checked against the array as well, so a short array never reads past its end.
-    if (bytes.isNull() || count < 1 || count > width || count > bytes.size() || offset < 0
-        || groups < 4 || groups % 4 != 0)
+    if (bytes.isNull() || count < 1 || count > width || count > bytes.size() || offset < 0 || groups < 4
+        || groups % 4 != 0)
         return {};
 
     QString row;

@@ -123,9 +123,10 @@ SystemUtils::HostLookup SystemUtils::resolve(const QString &hostName)
     }
     if (chosen) {
         char text[INET6_ADDRSTRLEN] = {};
-        const void *raw = chosen->ai_family == AF_INET
-            ? static_cast<const void *>(&reinterpret_cast<const sockaddr_in *>(chosen->ai_addr)->sin_addr)
-            : static_cast<const void *>(&reinterpret_cast<const sockaddr_in6 *>(chosen->ai_addr)->sin6_addr);
+        const void *raw =
+            chosen->ai_family == AF_INET
+                ? static_cast<const void *>(&reinterpret_cast<const sockaddr_in *>(chosen->ai_addr)->sin_addr)
+                : static_cast<const void *>(&reinterpret_cast<const sockaddr_in6 *>(chosen->ai_addr)->sin6_addr);
         if (inet_ntop(chosen->ai_family, raw, text, sizeof text))
             result.address = QString::fromLatin1(text);
     }
@@ -145,8 +146,7 @@ QString SystemUtils::getHostName()
 {
     const QString host = QSysInfo::machineHostName();
     if (host.isEmpty())
-        Logger::log(className, QStringLiteral("getHostName"),
-                    QStringLiteral("Exception: the local host has no name"));
+        Logger::log(className, QStringLiteral("getHostName"), QStringLiteral("Exception: the local host has no name"));
     return host;
 }
 

@@ -17,7 +17,8 @@ namespace quillmark::hrl {
 
 namespace {
 
-struct Cache {
+struct Cache
+{
     std::string locale;
     QHash<QString, std::shared_ptr<icu::SimpleDateFormat>> formats;
 };

@@ -48,7 +48,8 @@ QString TimeZoneObject::calculateOffset(int rawOffsetMs)
     const long long magnitude = std::llabs(static_cast<long long>(rawOffsetMs));
     const long long hours = magnitude / 3600000;
     const long long minutes = (magnitude / 60000) % 60;
-    return QString(rawOffsetMs < 0 ? u'-' : u'+') + QStringLiteral("%1:%2").arg(hours, 2, 10, QLatin1Char('0')).arg(minutes, 2, 10, QLatin1Char('0'));
+    return QString(rawOffsetMs < 0 ? u'-' : u'+')
+           + QStringLiteral("%1:%2").arg(hours, 2, 10, QLatin1Char('0')).arg(minutes, 2, 10, QLatin1Char('0'));
 }
 
 QString TimeZoneObject::displayNameOf(const QString &zoneId)
@@ -99,8 +100,9 @@ TimeZoneObject::TimeZoneObject(const QString &zoneId, const QDateTime &instant, 
     timeLbl->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);
     timeLbl->setFont(myFont);
     // Set in both modes, so the time keeps its colour while a dialog holds the window disabled.
-    PaletteUtils::setForeground(timeLbl, darkMode ? ColorRoles::darkModeMenuText()
-                                                  : QGuiApplication::palette().color(QPalette::Active, QPalette::WindowText));
+    PaletteUtils::setForeground(timeLbl,
+                                darkMode ? ColorRoles::darkModeMenuText()
+                                         : QGuiApplication::palette().color(QPalette::Active, QPalette::WindowText));
 
     timeZoneLbl = new QLabel(labels.getString(QStringLiteral("lbl.utc")) + offsetText);
     timeZoneLbl->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);

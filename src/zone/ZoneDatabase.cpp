@@ -32,7 +32,8 @@ QTimeZone ZoneDatabase::localZone()
 {
     // Every clock asks once a second; looking the zone up again every few seconds
     // still follows a change of the computer's zone.
-    struct Cached {
+    struct Cached
+    {
         QTimeZone zone;
         QDeadlineTimer fresh;
     };

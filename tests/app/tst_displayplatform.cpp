@@ -27,8 +27,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("env");
         QTest::addColumn<QByteArray>("platform");
 
-        QTest::newRow("Wayland with XWayland") << QStringList{"WAYLAND_DISPLAY=wayland-0", "DISPLAY=:0"}
-                                               << QByteArray("xcb");
+        QTest::newRow("Wayland with XWayland")
+            << QStringList{"WAYLAND_DISPLAY=wayland-0", "DISPLAY=:0"} << QByteArray("xcb");
         QTest::newRow("X11 session") << QStringList{"DISPLAY=:0"} << QByteArray();
         QTest::newRow("Wayland without XWayland") << QStringList{"WAYLAND_DISPLAY=wayland-0"} << QByteArray();
         QTest::newRow("user chose wayland")

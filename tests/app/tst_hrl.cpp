@@ -96,7 +96,8 @@ private Q_SLOTS:
         QStringList times;
         for (const auto &zone : hrl.getTimeZoneObjects())
             times << zone->getTimeLbl()->text();
-        QCOMPARE(times, QStringList({QStringLiteral("19:00:05"), QStringLiteral("10:00:05"), QStringLiteral("05:00:05")}));
+        QCOMPARE(times,
+                 QStringList({QStringLiteral("19:00:05"), QStringLiteral("10:00:05"), QStringLiteral("05:00:05")}));
     }
 
     void resetViewRebuildsFromTheStore()
@@ -133,7 +134,8 @@ private Q_SLOTS:
         QCOMPARE(panels.at(0)->palette().color(QPalette::Window), QColor(Qt::black));
         QVERIFY(panels.at(0)->autoFillBackground());
         QCOMPARE(hrl.getClockArea()->palette().color(QPalette::Window), QColor(Qt::black));
-        QCOMPARE(hrl.getTimeZoneObjects().front()->getTimeLbl()->palette().color(QPalette::WindowText), QColor(Qt::white));
+        QCOMPARE(hrl.getTimeZoneObjects().front()->getTimeLbl()->palette().color(QPalette::WindowText),
+                 QColor(Qt::white));
     }
 
     void positionIsStoredNeverNegative()

@@ -152,10 +152,10 @@ private Q_SLOTS:
         QCOMPARE(panels.size(), 2);
         QLabel *time = hrl.getTimeZoneObjects().back()->getTimeLbl();
         const QList<QPoint> points{
-            time->mapTo(&hrl, time->rect().center()),                // a label inside a clock panel
-            panels.at(0)->mapTo(&hrl, QPoint(1, 1)),                 // the panel's own edge
-            QPoint(1, 1),                                            // the window's border
-            hrl.getClockArea()->mapTo(&hrl, QPoint(1, 1)),           // the clock area between panels
+            time->mapTo(&hrl, time->rect().center()),      // a label inside a clock panel
+            panels.at(0)->mapTo(&hrl, QPoint(1, 1)),       // the panel's own edge
+            QPoint(1, 1),                                  // the window's border
+            hrl.getClockArea()->mapTo(&hrl, QPoint(1, 1)), // the clock area between panels
         };
         for (const QPoint &point : points) {
             QTest::mouseClick(hrl.windowHandle(), Qt::RightButton, {}, point);

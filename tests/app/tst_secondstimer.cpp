@@ -19,7 +19,11 @@ const TimePoint Base{seconds(1'790'000'000)};
 // scripted for that sleep, and runs the event loop as the GUI thread would meanwhile.
 struct FakeTime
 {
-    FakeTime(TimePoint start, int sleeps) : now(start), sleepsLeft(sleeps) {}
+    FakeTime(TimePoint start, int sleeps)
+        : now(start)
+        , sleepsLeft(sleeps)
+    {
+    }
 
     TimePoint now;
     int sleepsLeft;

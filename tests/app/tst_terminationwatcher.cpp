@@ -22,7 +22,7 @@ private Q_SLOTS:
     void endingSignalsReachTheEventLoop()
     {
         QFETCH(int, signal);
-        struct sigaction before {};
+        struct sigaction before = {};
         ::sigaction(signal, nullptr, &before);
         int calls = 0;
         {
@@ -32,7 +32,7 @@ private Q_SLOTS:
             QCOMPARE(calls, 0);
             QTRY_COMPARE(calls, 1);
         }
-        struct sigaction after {};
+        struct sigaction after = {};
         ::sigaction(signal, nullptr, &after);
         // Whatever handled the signal before (the test harness here) has it back.
         QVERIFY(after.sa_handler == before.sa_handler);
@@ -51,7 +51,7 @@ private Q_SLOTS:
             QCOMPARE(std::raise(SIGTERM), 0);
             QTRY_COMPARE(calls, 1);
         }
-        struct sigaction after {};
+        struct sigaction after = {};
         ::sigaction(SIGHUP, nullptr, &after);
         QVERIFY(after.sa_handler == SIG_IGN);
         ::signal(SIGHUP, SIG_DFL);

@@ -78,12 +78,11 @@ QColor color(const QWidget *widget, QPalette::ColorRole role)
     return widget->palette().color(role);
 }
 
-const char *const Controls[] = {"dateFormatLbl",   "dateFormat_CB", "displayDate",     "timeFormatLbl",
-                                "timeFormat_CB",   "displayTime",   "vertical_RB",     "horizontal_RB",
-                                "round_RB",        "rectangle_RB",  "timeFontSizeLbl", "timeFontSize_CB",
-                                "taskBarLbl",      "taskBar_CB",    "alwaysOnTopLbl",  "alwaysOnTop_CB",
-                                "darkModeLbl",     "darkMode_CB"};
-const char *const Lists[] = {"dateFormat_CB", "timeFormat_CB", "timeFontSize_CB",
+const char *const Controls[] = {
+    "dateFormatLbl", "dateFormat_CB", "displayDate",    "timeFormatLbl",  "timeFormat_CB",   "displayTime",
+    "vertical_RB",   "horizontal_RB", "round_RB",       "rectangle_RB",   "timeFontSizeLbl", "timeFontSize_CB",
+    "taskBarLbl",    "taskBar_CB",    "alwaysOnTopLbl", "alwaysOnTop_CB", "darkModeLbl",     "darkMode_CB"};
+const char *const Lists[] = {"dateFormat_CB", "timeFormat_CB",  "timeFontSize_CB",
                              "taskBar_CB",    "alwaysOnTop_CB", "darkMode_CB"};
 
 // Every text and background of the dialog in one mode.
@@ -128,7 +127,10 @@ class TestMySettings : public FreshStoreTest
 {
     Q_OBJECT
 
-    void setUp() override { Clock::setSource([] { return Now; }); }
+    void setUp() override
+    {
+        Clock::setSource([] { return Now; });
+    }
     void tearDown() override { Clock::reset(); }
 
 private Q_SLOTS:
@@ -217,11 +219,10 @@ private Q_SLOTS:
         QCOMPARE(dialog.exec(), int(QDialog::Accepted));
         QVERIFY(!dialog.isVisible());
         QVERIFY(dialog.isDataChanged());
-        const QMap<QString, QString> expected = {
-            {u"DatePattern"_s, u"yyyy-MM-dd"_s}, {u"TimePattern"_s, u"h:mm a"_s},
-            {u"VerticalLayout"_s, u"true"_s},    {u"RoundFlags"_s, u"true"_s},
-            {u"TimeFontWidth"_s, u"18"_s},       {u"OnTaskBar"_s, u"false"_s},
-            {u"AlwaysOnTop"_s, u"true"_s},       {u"DarkMode"_s, u"false"_s}};
+        const QMap<QString, QString> expected = {{u"DatePattern"_s, u"yyyy-MM-dd"_s}, {u"TimePattern"_s, u"h:mm a"_s},
+                                                 {u"VerticalLayout"_s, u"true"_s},    {u"RoundFlags"_s, u"true"_s},
+                                                 {u"TimeFontWidth"_s, u"18"_s},       {u"OnTaskBar"_s, u"false"_s},
+                                                 {u"AlwaysOnTop"_s, u"true"_s},       {u"DarkMode"_s, u"false"_s}};
         QCOMPARE(stored(store()), expected);
     }
 
@@ -237,11 +238,10 @@ private Q_SLOTS:
         choose(list(&dialog, "alwaysOnTop_CB"), u"No"_s);
         choose(list(&dialog, "darkMode_CB"), u"Yes"_s);
         part<QPushButton>(&dialog, "saveButton")->click();
-        const QMap<QString, QString> expected = {
-            {u"DatePattern"_s, u"d. MMM. yyyy"_s}, {u"TimePattern"_s, u"H:m"_s},
-            {u"VerticalLayout"_s, u"false"_s},     {u"RoundFlags"_s, u"false"_s},
-            {u"TimeFontWidth"_s, u"24"_s},         {u"OnTaskBar"_s, u"true"_s},
-            {u"AlwaysOnTop"_s, u"false"_s},        {u"DarkMode"_s, u"true"_s}};
+        const QMap<QString, QString> expected = {{u"DatePattern"_s, u"d. MMM. yyyy"_s}, {u"TimePattern"_s, u"H:m"_s},
+                                                 {u"VerticalLayout"_s, u"false"_s},     {u"RoundFlags"_s, u"false"_s},
+                                                 {u"TimeFontWidth"_s, u"24"_s},         {u"OnTaskBar"_s, u"true"_s},
+                                                 {u"AlwaysOnTop"_s, u"false"_s},        {u"DarkMode"_s, u"true"_s}};
         QCOMPARE(stored(store()), expected);
 
         // The next dialog opens with what was stored, dark from the start.
@@ -257,7 +257,8 @@ private Q_SLOTS:
         QCOMPARE(list(&next, "taskBar_CB")->currentIndex(), 0);
         QCOMPARE(list(&next, "alwaysOnTop_CB")->currentIndex(), 1);
         QCOMPARE(list(&next, "darkMode_CB")->currentIndex(), 0);
-        verifyColours(next, ColorRoles::darkModeMenuText(), ColorRoles::darkModeBackground(), ClockColorRoles::clockBorder());
+        verifyColours(next, ColorRoles::darkModeMenuText(), ColorRoles::darkModeBackground(),
+                      ClockColorRoles::clockBorder());
         QVERIFY(usesDarkRenderers(next));
     }
 
@@ -288,7 +289,8 @@ private Q_SLOTS:
         QVERIFY(!usesDarkRenderers(dialog));
 
         choose(list(&dialog, "darkMode_CB"), u"Yes"_s);
-        verifyColours(dialog, ColorRoles::darkModeMenuText(), ColorRoles::darkModeBackground(), ClockColorRoles::clockBorder());
+        verifyColours(dialog, ColorRoles::darkModeMenuText(), ColorRoles::darkModeBackground(),
+                      ClockColorRoles::clockBorder());
         QVERIFY(usesDarkRenderers(dialog));
         // What is painted, not only what is set: the dialog and a caption.
         const QImage dark = dialog.grab().toImage();
@@ -327,7 +329,8 @@ private Q_SLOTS:
     {
         MySettings dialog(bundle(), nullptr);
         dialog.setDarkMode(true);
-        verifyColours(dialog, ColorRoles::darkModeMenuText(), ColorRoles::darkModeBackground(), ClockColorRoles::clockBorder());
+        verifyColours(dialog, ColorRoles::darkModeMenuText(), ColorRoles::darkModeBackground(),
+                      ClockColorRoles::clockBorder());
         dialog.setDarkMode(false);
         const QColor panel = UiDefaults::getColor(u"Panel.background"_s);
         verifyColours(dialog, Qt::black, panel, panel);
@@ -416,8 +419,10 @@ private Q_SLOTS:
     {
         const QStringList files = QDir(u":/com/quillmark/hrl/lang"_s).entryList({u"Lang_*.properties"_s});
         QCOMPARE(files.size(), 56);
-        const QHash<QString, QString> icuNames = {{u"iw"_s, u"he"_s},         {u"in"_s, u"id"_s},
-                                                  {u"no"_s, u"nb"_s},         {u"zh_cn"_s, u"zh_CN"_s},
+        const QHash<QString, QString> icuNames = {{u"iw"_s, u"he"_s},
+                                                  {u"in"_s, u"id"_s},
+                                                  {u"no"_s, u"nb"_s},
+                                                  {u"zh_cn"_s, u"zh_CN"_s},
                                                   {u"zh_tw"_s, u"zh_TW"_s}};
         QStringList locales;
         for (const QString &file : files) {

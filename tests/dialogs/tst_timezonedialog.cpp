@@ -81,7 +81,7 @@ QString states(const TimeZoneDialog &d)
         || d.getMoveDownButton()->isEnabled() != d.getMoveDownPopupItem()->isEnabled())
         return u"menu differs"_s;
     return QString(flag(d.getDeleteButton()->isEnabled())) + flag(d.getMoveUpButton()->isEnabled())
-        + flag(d.getMoveDownButton()->isEnabled()) + flag(d.getSaveButton()->isEnabled());
+           + flag(d.getMoveDownButton()->isEnabled()) + flag(d.getSaveButton()->isEnabled());
 }
 
 void command(TimeZoneDialog &dialog, const QString &name)
@@ -165,7 +165,8 @@ private Q_SLOTS:
         command(*dialog, u"MoveUp"_s);
         dialog->getTimeZonesList()->setCurrentIndex(dialog->getTimeZonesModel()->index(2, 0));
         command(*dialog, u"MoveDown"_s);
-        QCOMPARE(rows(*dialog).join(u';'), u"(UTC+09:00) Asia/Tokyo;(UTC+01:00) Europe/Paris;(UTC+02:00) Africa/Cairo"_s);
+        QCOMPARE(rows(*dialog).join(u';'),
+                 u"(UTC+09:00) Asia/Tokyo;(UTC+01:00) Europe/Paris;(UTC+02:00) Africa/Cairo"_s);
         QCOMPARE(states(*dialog).back(), u'0');
 
         command(*dialog, u"MoveUp"_s);
@@ -367,17 +368,20 @@ private Q_SLOTS:
         qputenv("TZ", tz.toUtf8());
         Fixture f;
         auto dialog = f.open(u"Europe/London"_s);
-        withAddBox(*dialog, [&](QComboBox *choice) {
-            QCOMPARE(choice->currentText(), expected);
-            QCOMPARE(choice->count(), int(ZoneDatabase::allZoneIds().size()));
-        }, Qt::Key_Return);
+        withAddBox(
+            *dialog,
+            [&](QComboBox *choice) {
+                QCOMPARE(choice->currentText(), expected);
+                QCOMPARE(choice->count(), int(ZoneDatabase::allZoneIds().size()));
+            },
+            Qt::Key_Return);
         QCOMPARE(rows(*dialog).last(), expected);
     }
 
     void preselectionOfASubstring()
     {
-        const QStringList entries{u"(UTC-03:00) America/Argentina/Buenos_Aires"_s, u"(UTC-03:00) America/Buenos_Aires"_s,
-                                  u"(UTC+00:00) Europe/London"_s};
+        const QStringList entries{u"(UTC-03:00) America/Argentina/Buenos_Aires"_s,
+                                  u"(UTC-03:00) America/Buenos_Aires"_s, u"(UTC+00:00) Europe/London"_s};
         QCOMPARE(TimeZoneDialog::preselectedRow(entries, u"Buenos_Aires"_s), 1);
         QCOMPARE(TimeZoneDialog::preselectedRow(entries, u"America/Argentina/Buenos_Aires"_s), 0);
         QCOMPARE(TimeZoneDialog::preselectedRow(entries, u"Asia/Tokyo"_s), -1);

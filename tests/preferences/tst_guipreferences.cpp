@@ -145,9 +145,15 @@ void TestGuiPreferences::localeParsing_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("country");
 
-    QTest::newRow("language only") << "fr" << "fr" << "";
-    QTest::newRow("language and country") << "pt_BR" << "pt" << "BR";
-    QTest::newRow("rest is the country") << "zh_TW_x" << "zh" << "TW_x";
+    QTest::newRow("language only") << "fr"
+                                   << "fr"
+                                   << "";
+    QTest::newRow("language and country") << "pt_BR"
+                                          << "pt"
+                                          << "BR";
+    QTest::newRow("rest is the country") << "zh_TW_x"
+                                         << "zh"
+                                         << "TW_x";
 }
 
 void TestGuiPreferences::localeParsing()
@@ -217,7 +223,6 @@ void TestGuiPreferences::toolbarFollowsWritingDirection()
     QCOMPARE(prefs.getMainToolbarPosition(), GUIConstants::DEFAULT_TOOLBAR_POSITION_RTL);
     QCOMPARE(prefs.getMyLocale().toString(), QStringLiteral("ar_EG"));
 }
-
 
 void TestGuiPreferences::unusableFontSizeReadsAsDefault_data()
 {

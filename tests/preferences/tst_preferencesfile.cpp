@@ -157,7 +157,8 @@ private Q_SLOTS:
         QVERIFY(asideFiles(env).isEmpty());
         const QStringList lines = capture.lines();
         QCOMPARE(lines.size(), 1);
-        QVERIFY2(lines.first().contains(QStringLiteral(" PreferencesFile: open: Exception: cannot read the preferences store ")),
+        QVERIFY2(lines.first().contains(
+                     QStringLiteral(" PreferencesFile: open: Exception: cannot read the preferences store ")),
                  qPrintable(lines.first()));
     }
 
@@ -173,8 +174,8 @@ private Q_SLOTS:
         if (root) {
             QVERIFY(QFile::setPermissions(env.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
                                                           | QFile::ExeGroup | QFile::ExeOther));
-            QVERIFY(QFile::setPermissions(QFileInfo(store).path(), QFile::ReadOwner | QFile::WriteOwner
-                                                                       | QFile::ExeOwner | QFile::ExeOther));
+            QVERIFY(QFile::setPermissions(QFileInfo(store).path(),
+                                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther));
             QCOMPARE(seteuid(65534), 0);
         }
         StdoutCapture capture;
@@ -187,7 +188,8 @@ private Q_SLOTS:
         if (root)
             QCOMPARE(seteuid(0), 0);
         QCOMPARE(lines.size(), 1);
-        QVERIFY2(lines.first().contains(QStringLiteral("cannot read the preferences store ")), qPrintable(lines.first()));
+        QVERIFY2(lines.first().contains(QStringLiteral("cannot read the preferences store ")),
+                 qPrintable(lines.first()));
         QVERIFY(QFile::setPermissions(store, QFile::ReadOwner | QFile::WriteOwner));
         QCOMPARE(readFile(store), content);
         QVERIFY(asideFiles(env).isEmpty());

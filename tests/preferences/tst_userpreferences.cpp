@@ -19,7 +19,9 @@ const QString MainClass = QStringLiteral("com.quillmark.hrl.HRL");
 class ScopedTz final
 {
 public:
-    explicit ScopedTz(const QByteArray &value) : saved(qgetenv("TZ")), wasSet(qEnvironmentVariableIsSet("TZ"))
+    explicit ScopedTz(const QByteArray &value)
+        : saved(qgetenv("TZ"))
+        , wasSet(qEnvironmentVariableIsSet("TZ"))
     {
         qputenv("TZ", value);
     }
@@ -83,18 +85,16 @@ void TestUserPreferences::defaultZoneList_data()
     QTest::newRow("Tokyo: in no preset, gets preset 0")
         << QByteArray("Asia/Tokyo")
         << QStringList{"Asia/Tokyo", "America/New_York", "Europe/London", "Australia/Sydney"};
-    QTest::newRow("London: twice")
-        << QByteArray("Europe/London")
-        << QStringList{"Europe/London", "America/Los_Angeles", "Europe/London", "Australia/Sydney"};
+    QTest::newRow("London: twice") << QByteArray(
+        "Europe/London") << QStringList{"Europe/London", "America/Los_Angeles", "Europe/London", "Australia/Sydney"};
     QTest::newRow("UTC") << QByteArray("UTC")
                          << QStringList{"UTC", "America/New_York", "Europe/London", "Australia/Sydney"};
     // TZ may name the zone with a leading ":" or as a file of the database.
-    QTest::newRow("leading colon")
-        << QByteArray(":Europe/Berlin")
-        << QStringList{"Europe/Berlin", "America/New_York", "Europe/London", "Asia/Hong_Kong"};
-    QTest::newRow("database path")
-        << QByteArray("/usr/share/zoneinfo/posix/Asia/Tokyo")
-        << QStringList{"Asia/Tokyo", "America/New_York", "Europe/London", "Australia/Sydney"};
+    QTest::newRow("leading colon") << QByteArray(
+        ":Europe/Berlin") << QStringList{"Europe/Berlin", "America/New_York", "Europe/London", "Asia/Hong_Kong"};
+    QTest::newRow("database path") << QByteArray("/usr/share/zoneinfo/posix/Asia/Tokyo")
+                                   << QStringList{"Asia/Tokyo", "America/New_York", "Europe/London",
+                                                  "Australia/Sydney"};
     QTest::newRow("alias") << QByteArray("US/Eastern")
                            << QStringList{"US/Eastern", "America/New_York", "Europe/London", "Australia/Sydney"};
 }
@@ -201,7 +201,8 @@ void TestUserPreferences::handWrittenZoneListWithoutQuotes()
         QFile file(store);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     };
-    const QStringList three = {QStringLiteral("Asia/Tokyo"), QStringLiteral("Europe/Paris"), QStringLiteral("America/Chicago")};
+    const QStringList three = {QStringLiteral("Asia/Tokyo"), QStringLiteral("Europe/Paris"),
+                               QStringLiteral("America/Chicago")};
 
     // As a user writes it: without quotes, maybe with blanks.
     write("[com]\nquillmark\\hrl\\HRL\\TimeZones=Asia/Tokyo; Europe/Paris;America/Chicago\n"

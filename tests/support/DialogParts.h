@@ -5,8 +5,7 @@
 #include <QWidget>
 
 // A named part of a dialog; a test cannot go on without it.
-template<typename T = QWidget>
-T *part(const QWidget *dialog, const char *name)
+template <typename T = QWidget> T *part(const QWidget *dialog, const char *name)
 {
     T *widget = dialog->findChild<T *>(QString::fromLatin1(name));
     if (!widget)

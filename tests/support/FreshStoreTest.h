@@ -14,8 +14,8 @@ class FreshStoreTest : public QObject
     Q_OBJECT
 
 protected:
-    virtual void setUp() {}
-    virtual void tearDown() {}
+    virtual void setUp() { }
+    virtual void tearDown() { }
     const TestEnv &store() const { return *env; }
 
 private Q_SLOTS:

@@ -160,7 +160,8 @@ private Q_SLOTS:
             return rows(*box).at(10);
         };
         const QString label = rows(*makeBox(nullptr)).at(10).section(u" Qt "_s, 0, 0);
-        const QString expected = u"Qt %1 \u00b7 ICU %2"_s.arg(QString::fromLatin1(qVersion()), QStringLiteral(U_ICU_VERSION));
+        const QString expected = u"Qt %1 \u00b7 ICU %2"_s.arg(QString::fromLatin1(qVersion()),
+                                                              QStringLiteral(U_ICU_VERSION));
         QCOMPARE(rowWith(zi.path().toLocal8Bit()), label + u' ' + expected + u" \u00b7 tz 2031k"_s);
         QCOMPARE(rowWith(plain.path().toLocal8Bit()), label + u' ' + expected + u" \u00b7 tz 2030c"_s);
         QCOMPARE(rowWith(empty.path().toLocal8Bit()), label + u' ' + expected);
@@ -172,7 +173,8 @@ private Q_SLOTS:
         if (!ExpectRtl)
             QCOMPARE(label, u"Runtime version"_s);
         QVERIFY(!label.contains(u"JVM"_s));
-        QCOMPARE(ZoneInfo::directory(), savedTzDir.isEmpty() ? u"/usr/share/zoneinfo"_s : QString::fromLocal8Bit(savedTzDir));
+        QCOMPARE(ZoneInfo::directory(),
+                 savedTzDir.isEmpty() ? u"/usr/share/zoneinfo"_s : QString::fromLocal8Bit(savedTzDir));
     }
 
     void linksOpenThroughTheDesktop()

@@ -167,7 +167,8 @@ private Q_SLOTS:
         const QString target = u"https://quillmark.example/a b"_s;
         // Windows gets one command line, cut at blanks; the others get the target whole.
         QTest::newRow("Windows") << u"Windows 11"_s << u"rundll32"_s
-                                 << QStringList{u"url.dll,FileProtocolHandler"_s, u"https://quillmark.example/a"_s, u"b"_s};
+                                 << QStringList{u"url.dll,FileProtocolHandler"_s, u"https://quillmark.example/a"_s,
+                                                u"b"_s};
         QTest::newRow("macOS") << u"Mac OS X"_s << u"open"_s << QStringList{target};
         QTest::newRow("Linux") << u"Linux"_s << u"xdg-open"_s << QStringList{target};
         QTest::newRow("Unix") << u"UNIX"_s << u"xdg-open"_s << QStringList{target};
@@ -187,8 +188,10 @@ private Q_SLOTS:
         if (program.isEmpty()) {
             QVERIFY(!result);
             QVERIFY(fakes.started.isEmpty());
-            QVERIFY2(output.endsWith(u" AccessOther: openWithRuntime: Unknown operating system: freebsd : cannot open web page.\n"_s),
-                     qPrintable(output));
+            QVERIFY2(
+                output.endsWith(
+                    u" AccessOther: openWithRuntime: Unknown operating system: freebsd : cannot open web page.\n"_s),
+                qPrintable(output));
             return;
         }
         QVERIFY(result);
@@ -227,9 +230,14 @@ private Q_SLOTS:
         QFile helper(bin.filePath(u"xdg-open"_s));
         QVERIFY(helper.open(QIODevice::WriteOnly));
         helper.write("#!/bin/sh\n"
-                     "printf '%s' \"$1\" > \"" + seen.toLocal8Bit() + "\"\n"
-                     "i=0; while [ ! -e \"" + release.toLocal8Bit() + "\" ] && [ $i -lt 300 ]; do sleep 0.1; i=$((i+1)); done\n"
-                     ": > \"" + ended.toLocal8Bit() + "\"\n");
+                     "printf '%s' \"$1\" > \""
+                     + seen.toLocal8Bit()
+                     + "\"\n"
+                       "i=0; while [ ! -e \""
+                     + release.toLocal8Bit()
+                     + "\" ] && [ $i -lt 300 ]; do sleep 0.1; i=$((i+1)); done\n"
+                       ": > \""
+                     + ended.toLocal8Bit() + "\"\n");
         helper.close();
         helper.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 

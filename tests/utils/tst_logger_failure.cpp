@@ -32,8 +32,8 @@ void TestLoggerFailure::noLogFileAnywhere()
     for (int i = 0; i < 5; ++i)
         MessageBox::setNextAnswer(MessageBox::Ok);
     StdoutCapture capture;
-    const ResourceBundle bundle =
-        ResourceBundle::getBundle(QStringLiteral("com.quillmark.utils.lang/Lang"), QStringLiteral("en"));
+    const ResourceBundle bundle = ResourceBundle::getBundle(QStringLiteral("com.quillmark.utils.lang/Lang"),
+                                                            QStringLiteral("en"));
     Logger::setupLogFile(QStringLiteral("hrl.log"), logDir, false, bundle);
     Logger::log(QStringLiteral("HRL"), QStringLiteral("main"), QStringLiteral("after the failure"));
     const QStringList lines = capture.lines();

@@ -9,7 +9,8 @@ namespace {
 
 QString name(C::Align a)
 {
-    static const char16_t *const names[] = {u"-", u"leading", u"trailing", u"left", u"right", u"center", u"top", u"bottom"};
+    static const char16_t *const names[] = {u"-",     u"leading", u"trailing", u"left",
+                                            u"right", u"center",  u"top",      u"bottom"};
     return QString::fromUtf16(names[int(a)]);
 }
 

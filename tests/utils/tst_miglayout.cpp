@@ -18,7 +18,11 @@ namespace {
 class Box final : public QWidget
 {
 public:
-    explicit Box(QSize hint, QSize minimumHint = QSize()) : hint(hint), minimumHint(minimumHint) {}
+    explicit Box(QSize hint, QSize minimumHint = QSize())
+        : hint(hint)
+        , minimumHint(minimumHint)
+    {
+    }
 
     QSize sizeHint() const override { return hint; }
     QSize minimumSizeHint() const override { return minimumHint; }
@@ -212,16 +216,16 @@ void TestMigLayout::aboutBoxFlow()
         QWidget dialog;
         MigLayout *layout = migOn(dialog, QString());
         const QList<QLabel *> labels{fixed(48, 64), fixed(100, 14), fixed(100, 14), fixed(100, 14),
-                                     fixed(80, 14), fixed(90, 14), fixed(60, 25)};
-        const char16_t *constraints[] = {u"spany 3", u"wrap", u"wrap", u"wrap", u"skip, wrap para", u"skip, wrap",
-                                         u"span 2, align center, wrap"};
+                                     fixed(80, 14), fixed(90, 14),  fixed(60, 25)};
+        const char16_t *constraints[] = {
+            u"spany 3", u"wrap", u"wrap", u"wrap", u"skip, wrap para", u"skip, wrap", u"span 2, align center, wrap"};
         for (qsizetype i = 0; i < labels.size(); ++i)
             layout->addWidget(labels[i], QString::fromUtf16(constraints[i]));
 
         // Default insets 7; the icon is taller than its three rows, so the last of them grows to 28.
         QCOMPARE(layout->sizeHint(), QSize(7 + 48 + 4 + 100 + 7, 153));
         layOut(dialog);
-        const QList<QRect> expected{{7, 7, 48, 64},  {59, 7, 100, 14},  {59, 25, 100, 14}, {59, 50, 100, 14},
+        const QList<QRect> expected{{7, 7, 48, 64},   {59, 7, 100, 14},  {59, 25, 100, 14}, {59, 50, 100, 14},
                                     {59, 75, 80, 14}, {59, 103, 90, 14}, {53, 121, 60, 25}};
         for (qsizetype i = 0; i < labels.size(); ++i)
             QCOMPARE(labels[i]->geometry(), expected[i]);

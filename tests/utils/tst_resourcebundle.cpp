@@ -14,10 +14,12 @@ const QString Shared = QStringLiteral("com.quillmark.utils.lang/Lang");
 const QString AppDir = QStringLiteral(":/com/quillmark/hrl/lang/");
 const QString SharedDir = QStringLiteral(":/com/quillmark/utils/lang/");
 
-const QStringList Suffixes = QStringLiteral(
-    "_am _ar _az _bn _ceb _cs _da _de _el _en _en_US _es _fa _fi _fr _gu _ha _hi _hu _ig _in _it _iw _ja _jv _kn "
-    "_ko _ml _mr _ms _nl _no _pa _pl _ps _pt _ro _ru _sd _sn _su _sv _sw _ta _te _th _tr _uk _ur _uz _vi _xh _yo "
-    "_zh_cn _zh_tw _zu").split(u' ');
+const QStringList Suffixes =
+    QStringLiteral(
+        "_am _ar _az _bn _ceb _cs _da _de _el _en _en_US _es _fa _fi _fr _gu _ha _hi _hu _ig _in _it _iw _ja _jv _kn "
+        "_ko _ml _mr _ms _nl _no _pa _pl _ps _pt _ro _ru _sd _sn _su _sv _sw _ta _te _th _tr _uk _ur _uz _vi _xh _yo "
+        "_zh_cn _zh_tw _zu")
+        .split(u' ');
 
 QStringList fileNames(const QString &dir)
 {
@@ -154,7 +156,8 @@ private:
         for (char c : data)
             QVERIFY2(uchar(c) < 128, name);
         if (english) {
-            QVERIFY2(data.endsWith("\n") && !data.contains("\r") && data.count('\n') == 1 && data.startsWith("# "), name);
+            QVERIFY2(data.endsWith("\n") && !data.contains("\r") && data.count('\n') == 1 && data.startsWith("# "),
+                     name);
             return;
         }
         QVERIFY2(data.endsWith("\r\n"), name);

@@ -23,12 +23,30 @@ void TestStringUtils::replaceAll_data()
     QTest::addColumn<QString>("replacement");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("class name to node path") << "com.quillmark.hrl.HRL" << "." << "/" << "com/quillmark/hrl/HRL";
-    QTest::newRow("replaced text is not searched again") << "aaaa" << "aa" << "a" << "aa";
-    QTest::newRow("replacement contains search") << "aa" << "a" << "aa" << "aaaa";
-    QTest::newRow("no occurrence") << "Europe/Berlin" << "_" << " " << "Europe/Berlin";
-    QTest::newRow("no pattern syntax") << "a.b*c" << ".b*" << "$1" << "a$1c";
-    QTest::newRow("empty search") << "abc" << "" << "x" << "abc";
+    QTest::newRow("class name to node path") << "com.quillmark.hrl.HRL"
+                                             << "."
+                                             << "/"
+                                             << "com/quillmark/hrl/HRL";
+    QTest::newRow("replaced text is not searched again") << "aaaa"
+                                                         << "aa"
+                                                         << "a"
+                                                         << "aa";
+    QTest::newRow("replacement contains search") << "aa"
+                                                 << "a"
+                                                 << "aa"
+                                                 << "aaaa";
+    QTest::newRow("no occurrence") << "Europe/Berlin"
+                                   << "_"
+                                   << " "
+                                   << "Europe/Berlin";
+    QTest::newRow("no pattern syntax") << "a.b*c"
+                                       << ".b*"
+                                       << "$1"
+                                       << "a$1c";
+    QTest::newRow("empty search") << "abc"
+                                  << ""
+                                  << "x"
+                                  << "abc";
 }
 
 void TestStringUtils::replaceAll()
@@ -57,7 +75,7 @@ void TestStringUtils::hexDumpRow()
     const QByteArray five("AB\x01\x7f\xa0", 5);
     const QString row = StringUtils::hexDumpRow(five, 5, 64, 32);
     QCOMPARE(row, QStringLiteral("000040: 4142017F A0") + QString(61, u' ') + u' ' + QStringLiteral("AB..")
-                 + QChar(0xA0) + QString(27, u' '));
+                      + QChar(0xA0) + QString(27, u' '));
 
     QByteArray full;
     for (int i = 0; i < 32; ++i)

@@ -37,7 +37,8 @@ QString published(const QString &key)
 class HeldResolver final
 {
 public:
-    explicit HeldResolver(SystemUtils::HostLookup answer) : state(std::make_shared<State>())
+    explicit HeldResolver(SystemUtils::HostLookup answer)
+        : state(std::make_shared<State>())
     {
         state->answer = std::move(answer);
     }

@@ -164,7 +164,8 @@ private Q_SLOTS:
         std::vector<std::unique_ptr<MyJButtonWithImage>> buttons;
         buttons.push_back(std::make_unique<MyJButtonWithImage>(u"Save"_s, ActionListener(), image));
         buttons.push_back(std::make_unique<MyJButtonWithImage>(u"Save"_s, ActionListener(), image, false));
-        buttons.push_back(std::make_unique<MyJButtonWithImage>(u"Save"_s, ActionListener(), image, u"SaveFile"_s, true));
+        buttons.push_back(
+            std::make_unique<MyJButtonWithImage>(u"Save"_s, ActionListener(), image, u"SaveFile"_s, true));
         for (const auto &button : buttons)
             QCOMPARE(button->sizeHint(), MyJButtonWithImage::DEFAULT_SIZE);
     }
@@ -206,9 +207,11 @@ private Q_SLOTS:
         const auto [left, right] = inkSpan(image);
         QVERIFY2(right >= left, "no text drawn");
         if (rtl)
-            QVERIFY2(left > image.width() / 2, qPrintable(u"text at %1..%2 of %3"_s.arg(left).arg(right).arg(image.width())));
+            QVERIFY2(left > image.width() / 2,
+                     qPrintable(u"text at %1..%2 of %3"_s.arg(left).arg(right).arg(image.width())));
         else
-            QVERIFY2(right < image.width() / 2, qPrintable(u"text at %1..%2 of %3"_s.arg(left).arg(right).arg(image.width())));
+            QVERIFY2(right < image.width() / 2,
+                     qPrintable(u"text at %1..%2 of %3"_s.arg(left).arg(right).arg(image.width())));
         box.hidePopup();
     }
 
@@ -271,7 +274,8 @@ private Q_SLOTS:
         const int left = rtl ? textLeft + 3 : iconLeft;
         const int right = rtl ? iconRight : textRight + 3;
         const int gap = rtl ? iconLeft - (textRight + 3) : (textLeft + 3) - iconRight;
-        const QString where = u"icon %1..%2, text %3..%4"_s.arg(iconLeft).arg(iconRight).arg(textLeft + 3).arg(textRight + 3);
+        const QString where =
+            u"icon %1..%2, text %3..%4"_s.arg(iconLeft).arg(iconRight).arg(textLeft + 3).arg(textRight + 3);
         QApplication::setLayoutDirection(Qt::LeftToRight);
         QVERIFY2(gap > 0 && gap <= 10, qPrintable(where));
         QVERIFY2(std::abs(left - (image.width() - 1 - right)) <= 6, qPrintable(where));

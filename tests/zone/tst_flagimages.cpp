@@ -155,8 +155,8 @@ private Q_SLOTS:
                 QVERIFY2(image.hasAlphaChannel(), qPrintable(file));
                 // A seam between two shapes, or a flag drawn on an opaque square, shows here.
                 const Shape shape = folder == u"flags-round"_s ? Shape::Disc
-                                    : code == u"np"_s              ? Shape::Pennant
-                                                                   : Shape::Rectangle;
+                                    : code == u"np"_s          ? Shape::Pennant
+                                                               : Shape::Rectangle;
                 const QString fault = coverFault(image, shape);
                 QVERIFY2(fault.isEmpty(), qPrintable(file + u": "_s + fault));
             }
@@ -177,10 +177,20 @@ private Q_SLOTS:
         QTest::addColumn<int>("size");
 
         const char *const menuIcons[] = {
-            "accessories-clock-3.png", "preferences.png",  "exit.gif",       "user-new.png",
-            "dialog-cancel-4.png",     "up_arrow.gif",     "down_arrow.gif", "media-floppy-3.5-2.png",
-            "document-close-3.png",    "dialog-apply.png", "dialog-disable.png",
-            "homepage.png",            "email-go.png",     "hrl.png",
+            "accessories-clock-3.png",
+            "preferences.png",
+            "exit.gif",
+            "user-new.png",
+            "dialog-cancel-4.png",
+            "up_arrow.gif",
+            "down_arrow.gif",
+            "media-floppy-3.5-2.png",
+            "document-close-3.png",
+            "dialog-apply.png",
+            "dialog-disable.png",
+            "homepage.png",
+            "email-go.png",
+            "hrl.png",
         };
         for (const char *name : menuIcons)
             QTest::newRow(name) << u"16/"_s + QString::fromLatin1(name) << 16;

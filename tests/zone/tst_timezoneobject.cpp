@@ -51,7 +51,7 @@ private Q_SLOTS:
         Clock::setSource([=] { return july; });
         TimeZoneObject ny(QStringLiteral("America/New_York"), july, prefs.get(), QString(), labels);
         QCOMPARE(ny.getNameLbl()->text(), QStringLiteral("New York"));
-        QCOMPARE(ny.getTimeLbl()->text(), QStringLiteral("12:05 PM")); // daylight time on the clock...
+        QCOMPARE(ny.getTimeLbl()->text(), QStringLiteral("12:05 PM"));      // daylight time on the clock...
         QCOMPARE(ny.getTimeZoneLbl()->text(), QStringLiteral("UTC-05:00")); // ...standard offset below it
         QCOMPARE(ny.getDateLbl()->text(), QStringLiteral("2026-07-15"));
         QCOMPARE(ny.getTimeLbl()->font().pointSize(), 18);
@@ -85,7 +85,8 @@ private Q_SLOTS:
         TimeZoneObject zone(QStringLiteral("Europe/London"), now, prefs.get(), QString(), labels);
         int widest = 0;
         int heights = 0;
-        const QList<const QLabel *> all = {zone.getNameLbl(), zone.getTimeLbl(), zone.getTimeZoneLbl(), zone.getDateLbl()};
+        const QList<const QLabel *> all = {zone.getNameLbl(), zone.getTimeLbl(), zone.getTimeZoneLbl(),
+                                           zone.getDateLbl()};
         for (const QLabel *label : all) {
             const QFontMetrics metrics(label->font());
             widest = std::max(widest, metrics.horizontalAdvance(label->text()));
@@ -164,7 +165,8 @@ private Q_SLOTS:
         QVERIFY(india.getNameLbl()->hasIcon());
         QVERIFY(india.currentFlagsSetting());
 
-        TimeZoneObject aland(QStringLiteral("Europe/Mariehamn"), now, prefs.get(), QStringLiteral("flag-ax.png"), labels);
+        TimeZoneObject aland(QStringLiteral("Europe/Mariehamn"), now, prefs.get(), QStringLiteral("flag-ax.png"),
+                             labels);
         QVERIFY(!aland.getNameLbl()->hasIcon()); // no round image: no flag, no error
 
         prefs->setRoundFlags(false);
@@ -193,9 +195,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("zone");
         QTest::addColumn<QString>("flag");
         QTest::addColumn<QSize>("added");
-        QTest::newRow("shown") << "Asia/Kolkata" << "flag-in.png" << QSize(16, 16);
-        QTest::newRow("no round image") << "Europe/Mariehamn" << "flag-ax.png" << QSize(0, 0);
-        QTest::newRow("no image at all") << "Africa/Juba" << "flag-ss.png" << QSize(0, 0);
+        QTest::newRow("shown") << "Asia/Kolkata"
+                               << "flag-in.png" << QSize(16, 16);
+        QTest::newRow("no round image") << "Europe/Mariehamn"
+                                        << "flag-ax.png" << QSize(0, 0);
+        QTest::newRow("no image at all") << "Africa/Juba"
+                                         << "flag-ss.png" << QSize(0, 0);
     }
 
     void flagCountsInTheSizeOnlyWhenShown()

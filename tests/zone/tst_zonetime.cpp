@@ -91,7 +91,8 @@ private Q_SLOTS:
         // The tests run with TZ=America/New_York: an unknown id must not show New York's time.
         const QDateTime instant = utc(2026, 7, 15, 12, 0);
         for (const QString &id : {QString(), QStringLiteral("Nowhere/Place"), QStringLiteral("US/Pacific-New")})
-            QCOMPARE(DateFormatter::format(QStringLiteral("HH:mm"), instant, ZoneDatabase::zone(id)), QStringLiteral("12:00"));
+            QCOMPARE(DateFormatter::format(QStringLiteral("HH:mm"), instant, ZoneDatabase::zone(id)),
+                     QStringLiteral("12:00"));
     }
 
     void zoneListComesFromTheSystemDatabase()
@@ -110,7 +111,8 @@ private Q_SLOTS:
     // 2025-2027, shows the wall time the C library computes from the same database.
     void everyZoneMatchesTheSystem()
     {
-        const QList<QDateTime> fixed = {utc(2026, 1, 15, 12, 0), utc(2026, 7, 15, 3, 30), utc(2026, 12, 31, 23, 59, 59)};
+        const QList<QDateTime> fixed = {utc(2026, 1, 15, 12, 0), utc(2026, 7, 15, 3, 30),
+                                        utc(2026, 12, 31, 23, 59, 59)};
         int checked = 0;
         for (const QString &id : ZoneDatabase::allZoneIds()) {
             const QTimeZone tz = ZoneDatabase::zone(id);
@@ -134,8 +136,10 @@ private Q_SLOTS:
         QCOMPARE(DateFormatter::format(QStringLiteral("yyyy-MM-dd"), instant, tokyo), QStringLiteral("2027-01-01"));
         QCOMPARE(DateFormatter::format(QStringLiteral("h:mm a"), instant, tokyo), QStringLiteral("1:05 AM"));
         QCOMPARE(DateFormatter::format(QStringLiteral("H:m:s"), instant, tokyo), QStringLiteral("1:5:9"));
-        QCOMPARE(DateFormatter::format(QStringLiteral("EEEE MMMM d, yyyy"), instant, tokyo), QStringLiteral("Friday January 1, 2027"));
-        QCOMPARE(DateFormatter::format(QStringLiteral("EE dd-MMM yy"), instant, tokyo), QStringLiteral("Fri 01-Jan 27"));
+        QCOMPARE(DateFormatter::format(QStringLiteral("EEEE MMMM d, yyyy"), instant, tokyo),
+                 QStringLiteral("Friday January 1, 2027"));
+        QCOMPARE(DateFormatter::format(QStringLiteral("EE dd-MMM yy"), instant, tokyo),
+                 QStringLiteral("Fri 01-Jan 27"));
         QCOMPARE(DateFormatter::format(QStringLiteral("d. MMM."), instant, tokyo), QStringLiteral("1. Jan."));
     }
 
@@ -160,16 +164,20 @@ private Q_SLOTS:
         for (const QString &bad : {QStringLiteral("yyyy-MM-dd jj"), QStringLiteral("HH 'unclosed")}) {
             DateFormatter::format(bad, instant, zone, &ok);
             QVERIFY2(!ok, qPrintable(bad));
-            QCOMPARE(DateFormatter::formatOr(bad, QStringLiteral("yyyy-MM-dd"), instant, zone), QStringLiteral("2026-07-15"));
+            QCOMPARE(DateFormatter::formatOr(bad, QStringLiteral("yyyy-MM-dd"), instant, zone),
+                     QStringLiteral("2026-07-15"));
         }
     }
 
     void displayNames()
     {
-        QCOMPARE(TimeZoneObject::displayNameOf(QStringLiteral("America/Argentina/Buenos_Aires")), QStringLiteral("Buenos Aires"));
-        QCOMPARE(TimeZoneObject::displayNameOf(QStringLiteral("America/North_Dakota/New_Salem")), QStringLiteral("New Salem"));
+        QCOMPARE(TimeZoneObject::displayNameOf(QStringLiteral("America/Argentina/Buenos_Aires")),
+                 QStringLiteral("Buenos Aires"));
+        QCOMPARE(TimeZoneObject::displayNameOf(QStringLiteral("America/North_Dakota/New_Salem")),
+                 QStringLiteral("New Salem"));
         QCOMPARE(TimeZoneObject::displayNameOf(QStringLiteral("Japan")), QStringLiteral("Japan"));
-        QCOMPARE(TimeZoneObject::displayNameOf(QStringLiteral("America/Port-au-Prince")), QStringLiteral("Port-au-Prince"));
+        QCOMPARE(TimeZoneObject::displayNameOf(QStringLiteral("America/Port-au-Prince")),
+                 QStringLiteral("Port-au-Prince"));
     }
 
     // The date colours compare day keys: they must order as the calendar days they stand for.
@@ -197,7 +205,9 @@ private Q_SLOTS:
     {
         // Still 31 December in New York and Honolulu, already 1 January in London and Tokyo.
         const QDateTime instant = utc(2027, 1, 1, 4, 30);
-        const auto key = [&](const char *id) { return ZoneDatabase::dayKey(instant, ZoneDatabase::zone(QString::fromLatin1(id))); };
+        const auto key = [&](const char *id) {
+            return ZoneDatabase::dayKey(instant, ZoneDatabase::zone(QString::fromLatin1(id)));
+        };
         QVERIFY(key("America/New_York") < key("Asia/Tokyo"));
         QVERIFY(key("Pacific/Honolulu") < key("Europe/London"));
         QCOMPARE(key("America/New_York"), key("Pacific/Honolulu"));
