@@ -6,10 +6,15 @@ namespace quillmark::utils {
 
 void PaletteUtils::setColors(QWidget *widget, RoleColors colors)
 {
-    QPalette palette = widget->palette();
+    const QPalette current = widget->palette();
+    QPalette palette = current;
     for (const auto &[role, color] : colors)
         palette.setColor(role, color);
-    // The same colours again change nothing: Qt drops a palette equal to the widget's.
+    // Qt would drop an unchanged palette too, but only after resolving it against the parent's,
+    // which costs more than the rest of a clock's tick. The masks must match as well, so a colour
+    // that is only inherited still becomes the widget's own.
+    if (palette == current && palette.resolveMask() == current.resolveMask())
+        return;
     widget->setPalette(palette);
 }
 
