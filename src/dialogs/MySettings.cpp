@@ -4,7 +4,6 @@
 #include "ClockColorRoles.h"
 #include "ColorRoles.h"
 #include "DateFormatter.h"
-#include "FontUtils.h"
 #include "MigLayout.h"
 #include "MyCellRenderer.h"
 #include "MyConstants.h"
@@ -12,6 +11,7 @@
 #include "MyJComboBox.h"
 #include "PaletteUtils.h"
 #include "UiDefaults.h"
+#include "WindowStacking.h"
 #include "ZoneDatabase.h"
 
 #include <QApplication>
@@ -20,9 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
 #include <algorithm>
 
@@ -104,13 +102,7 @@ void colourListBackground(MyJComboBox *list, const QColor &background)
 void keepOwnLook(QWidget *widget)
 {
     QPalette palette = QApplication::palette(widget);
-    for (int group = 0; group < QPalette::NColorGroups; ++group) {
-        for (int role = 0; role < QPalette::NColorRoles; ++role) {
-            const auto g = QPalette::ColorGroup(group);
-            const auto r = QPalette::ColorRole(role);
-            palette.setBrush(g, r, palette.brush(g, r));
-        }
-    }
+    palette.setResolveMask(~QPalette::ResolveMask(0));
     widget->setPalette(palette);
 }
 
@@ -130,7 +122,7 @@ MySettings::MySettings(const utils::ResourceBundle &bundle, QWidget *owner)
     setLayoutDirection(QLocale::system().textDirection());
     // Not resizable: the size its content asks for.
     setFixedSize(sizeHint());
-    centreOnOwner();
+    utils::WindowStacking::centreOver(this, parentWidget());
 }
 
 MySettings::~MySettings() = default;
@@ -149,13 +141,7 @@ void MySettings::myInit()
 
     const QString saveText = text("button.save");
     const QString cancelText = text("button.cancel");
-    QSize buttonSize;
-    {
-        const QPushButton plain;
-        const int widest = std::max(utils::FontUtils::getStringWidth(saveText, &plain),
-                                    utils::FontUtils::getStringWidth(cancelText, &plain));
-        buttonSize = QSize(std::max(widest + 55, 100), 25);
-    }
+    const QSize buttonSize = utils::MyJButtonWithImage::sizeFor({saveText, cancelText}, 100);
 
     const auto caption = [this](const QString &captionText, const char *name) {
         auto *label = new QLabel(captionText, this);
@@ -356,58 +342,27 @@ void MySettings::setDarkMode(bool flag)
                                        displayTime,     vertical_RB,     horizontal_RB, round_RB,      rectangle_RB,
                                        timeFontSizeLbl, timeFontSize_CB, taskBarLbl,    taskBar_CB,    alwaysOnTopLbl,
                                        alwaysOnTop_CB,  darkModeLbl,     darkMode_CB};
-    if (!flag) {
-        const QColor background = utils::UiDefaults::getColor(utils::UiDefaults::PANEL_BACKGROUND);
-        const QColor text = ColorRoles::darkModeBackground();
-        PaletteUtils::setBackground(this, background);
-        for (QWidget *control : controls)
-            colourControl(control, text, background);
-        const QColor titleColor = QApplication::palette(layoutPanel).color(QPalette::WindowText);
-        PaletteUtils::setBackground(layoutPanel, background);
-        makeTitledBorder(layoutPanel, QStringLiteral("lbl.layout"), titleColor);
-        PaletteUtils::setBackground(flagsPanel, background);
-        makeTitledBorder(flagsPanel, QStringLiteral("lbl.countryflag"), titleColor);
-        PaletteUtils::setBackground(buttonPanel, background);
-        // The lists keep whatever renderer they have.
-        for (MyJComboBox *box : lists())
-            colourListBackground(box, background);
-        return;
-    }
-
-    const QColor background = ColorRoles::darkModeBackground();
-    const QColor text = ColorRoles::darkModeMenuText();
-    PaletteUtils::setBackground(this, background);
-    PaletteUtils::setBackground(layoutPanel, background);
-    PaletteUtils::setBackground(flagsPanel, background);
-    PaletteUtils::setBackground(buttonPanel, background);
+    const QColor background = flag ? ColorRoles::darkModeBackground()
+                                   : utils::UiDefaults::getColor(utils::UiDefaults::PANEL_BACKGROUND);
+    const QColor text = flag ? ColorRoles::darkModeMenuText() : ColorRoles::darkModeBackground();
+    const QColor titleColor = flag ? text : QApplication::palette(layoutPanel).color(QPalette::WindowText);
+    for (QWidget *panel : std::initializer_list<QWidget *>{this, layoutPanel, flagsPanel, buttonPanel})
+        PaletteUtils::setBackground(panel, background);
     for (QWidget *control : controls)
         colourControl(control, text, background);
-    makeTitledBorder(layoutPanel, QStringLiteral("lbl.layout"), text);
-    makeTitledBorder(flagsPanel, QStringLiteral("lbl.countryflag"), text);
+    makeTitledBorder(layoutPanel, QStringLiteral("lbl.layout"), titleColor);
+    makeTitledBorder(flagsPanel, QStringLiteral("lbl.countryflag"), titleColor);
     for (MyJComboBox *box : lists()) {
-        colourListBackground(box, ClockColorRoles::clockBorder());
+        colourListBackground(box, flag ? ClockColorRoles::clockBorder() : background);
+        // Back in light mode the lists keep whatever renderer they have.
+        if (!flag)
+            continue;
         QAbstractItemDelegate *previous = box->itemDelegate();
         box->setItemDelegate(new MyCellRenderer(box));
         // The box does not delete a delegate it lets go of.
         if (previous && previous->parent() == box)
             previous->deleteLater();
     }
-}
-
-void MySettings::centreOnOwner()
-{
-    QWidget *owner = parentWidget();
-    if (!owner)
-        return;
-    QRect frame(QPoint(0, 0), size());
-    frame.moveCenter(owner->window()->frameGeometry().center());
-    // Whole on the owner's screen, even when the owner sits near its edge.
-    if (const QScreen *screen = owner->window()->screen()) {
-        const QRect room = screen->availableGeometry();
-        frame.moveLeft(std::clamp(frame.left(), room.left(), std::max(room.left(), room.right() + 1 - frame.width())));
-        frame.moveTop(std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() + 1 - frame.height())));
-    }
-    move(frame.topLeft());
 }
 
 } // namespace quillmark::hrl

@@ -51,7 +51,6 @@ private:
     void sizeSampleField(QLineEdit *field, int columns, const QStringList &patterns, const QString &defaultPattern);
     void makeTitledBorder(QGroupBox *panel, const QString &key, const QColor &titleColor);
     QList<utils::MyJComboBox *> lists() const;
-    void centreOnOwner();
 
     utils::ResourceBundle labels;
     QLabel *dateFormatLbl = nullptr;

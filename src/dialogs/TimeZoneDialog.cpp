@@ -3,7 +3,6 @@
 #include "Clock.h"
 #include "ClockColorRoles.h"
 #include "ColorRoles.h"
-#include "FontUtils.h"
 #include "GuiPreferences.h"
 #include "MessageBox.h"
 #include "MigLayout.h"
@@ -16,11 +15,11 @@
 #include "TimeZoneObject.h"
 #include "UiDefaults.h"
 #include "UserPreferences.h"
+#include "WindowStacking.h"
 #include "ZoneDatabase.h"
 #include "ZoneEntryModel.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -28,8 +27,6 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
@@ -114,7 +111,7 @@ TimeZoneDialog::TimeZoneDialog(const utils::GuiPreferences &gP, UserPreferences 
     setButtonsAndItems();
 
     utils::OwnerLock::lock(owner, this);
-    placeOverOwner();
+    utils::WindowStacking::centreOver(this, owner);
 
     darkMode = uP->isDarkMode();
     if (darkMode) {
@@ -217,12 +214,10 @@ void TimeZoneDialog::buildButtons()
          "gapright 10, alignx center, wrap", &closeButton},
     };
 
-    // One size for all six: the widest text in a plain button's font.
-    const QPushButton plain;
-    int widest = 0;
+    QStringList texts;
     for (const ButtonRow &row : rows)
-        widest = std::max(widest, utils::FontUtils::getStringWidth(labels.getString(QLatin1String(row.key)), &plain));
-    const QSize size(std::max(widest + 55, 110), 25);
+        texts << labels.getString(QLatin1String(row.key));
+    const QSize size = MyJButtonWithImage::sizeFor(texts, 110);
 
     const utils::ActionListener listener = [this](const utils::ActionEvent &event) { actionPerformed(event); };
     auto *layout = static_cast<utils::MigLayout *>(panel1->layout());
@@ -442,24 +437,6 @@ void TimeZoneDialog::setDarkMode()
                                                   {QPalette::Text, ColorRoles::darkModeMenuText()},
                                                   {QPalette::Highlight, ColorRoles::darkModeDialogText()},
                                                   {QPalette::HighlightedText, ClockColorRoles::clockBorder()}});
-}
-
-void TimeZoneDialog::placeOverOwner()
-{
-    if (!owner)
-        return;
-    const QWidget *window = owner->window();
-    QRect frame(QPoint(0, 0), size());
-    frame.moveCenter(window->geometry().center());
-    // Centred, but kept on the owner's screen when the owner stands near its edge.
-    if (const QScreen *screen = window->screen()) {
-        const QRect available = screen->availableGeometry();
-        frame.moveLeft(
-            std::clamp(frame.left(), available.left(), std::max(available.left(), available.right() - frame.width())));
-        frame.moveTop(
-            std::clamp(frame.top(), available.top(), std::max(available.top(), available.bottom() - frame.height())));
-    }
-    QWidget::move(frame.topLeft());
 }
 
 void TimeZoneDialog::keyPressEvent(QKeyEvent *event)

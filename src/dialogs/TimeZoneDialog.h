@@ -96,7 +96,6 @@ private:
     QString stripUTC(const QString &entry) const;
     int selectedRow() const;
     void selectRow(int row);
-    void placeOverOwner();
 
     UserPreferences *uP;
     utils::ResourceBundle labels;

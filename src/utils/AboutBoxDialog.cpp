@@ -3,7 +3,6 @@
 #include "AccessOther.h"
 #include "Anchor.h"
 #include "ColorRoles.h"
-#include "FontUtils.h"
 #include "IconLabel.h"
 #include "Logger.h"
 #include "MigLayout.h"
@@ -16,12 +15,10 @@
 #include "WindowStacking.h"
 #include "ZoneInfo.h"
 
-#include <QGuiApplication>
+#include <algorithm>
 #include <QLabel>
 #include <QLocale>
 #include <QMouseEvent>
-#include <QPushButton>
-#include <QScreen>
 
 #include <unicode/uversion.h>
 
@@ -109,17 +106,13 @@ AboutBoxDialog::AboutBoxDialog(QWidget *owner, const QString &programName, const
         addText(text("dialog.settingsdirectory") + u'=' + settingsDirectory, false, wrapPara);
 
     const QString closeText = text("button.close");
-    QPushButton plain;
-    // Fonts set for buttons alone reach a button when it is polished.
-    plain.ensurePolished();
-    const int width = std::max(90, FontUtils::getStringWidth(closeText, &plain) + 55);
     closeButton = new MyJButtonWithImage(
         closeText, [this](const ActionEvent &) { dialogCleanUp(); }, QStringLiteral("images/16/document-close-3.png"),
-        QStringLiteral("CloseCmd"), true, QSize(width, 25), this);
+        QStringLiteral("CloseCmd"), true, MyJButtonWithImage::sizeFor({closeText}, 90), this);
     layout->addWidget(closeButton, QStringLiteral("span 2, align center, wrap"));
 
     resize(400, 600);
-    placeOverOwner();
+    WindowStacking::centreOver(this, owner);
     setLayoutDirection(QLocale::system().textDirection());
     // Packed to what the rows need; the corner placed above stays.
     adjustSize();
@@ -190,21 +183,6 @@ QWidget *AboutBoxDialog::createIconPanel(const QString &iconPath)
     iconLabel->setMargin(5);
     panelLayout->addWidget(iconLabel);
     return panel;
-}
-
-void AboutBoxDialog::placeOverOwner()
-{
-    if (!owner)
-        return;
-    QRect box(QPoint(), size());
-    box.moveCenter(owner->window()->frameGeometry().center());
-    // Centred on a small window near a screen edge, the box would stand partly off the screen.
-    if (const QScreen *screen = owner->window()->screen()) {
-        const QRect available = screen->availableGeometry();
-        box.moveLeft(std::max(available.left(), std::min(box.left(), available.right() + 1 - box.width())));
-        box.moveTop(std::max(available.top(), std::min(box.top(), available.bottom() + 1 - box.height())));
-    }
-    move(box.topLeft());
 }
 
 void AboutBoxDialog::dialogCleanUp()

@@ -57,7 +57,6 @@ private:
     IconLabel *addLink(const QString &text, const QString &imagePath, const QString &toolTip, const QColor &color,
                        const QString &constraints);
     QWidget *createIconPanel(const QString &iconPath);
-    void placeOverOwner();
 
     QPointer<QWidget> owner;
     QString programName;

@@ -98,7 +98,7 @@ MessageBox::Answer MessageBox::show(Kind kind, QWidget *parent, const QString &t
     box->setWindowFlag(Qt::WindowStaysOnTopHint);
     box->setEscapeButton(kind == Question ? QMessageBox::No
                                           : (kind == OkCancel ? QMessageBox::Cancel : QMessageBox::Ok));
-    const int result = box->exec();
+    box->exec();
     if (!box)
         return Closed;
     const QAbstractButton *clicked = box->clickedButton();
@@ -111,7 +111,6 @@ MessageBox::Answer MessageBox::show(Kind kind, QWidget *parent, const QString &t
         answer = Yes;
     else if (clicked == box->button(QMessageBox::No))
         answer = No;
-    Q_UNUSED(result)
     if (content)
         content->setParent(nullptr);
     delete box;

@@ -1,6 +1,7 @@
 #include "MyJButtonWithImage.h"
 
 #include "Anchor.h"
+#include "FontUtils.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -107,6 +108,18 @@ void MyJButtonWithImage::paintEvent(QPaintEvent *event)
         focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
+}
+
+QSize MyJButtonWithImage::sizeFor(const QStringList &texts, int minWidth)
+{
+    QPushButton plain;
+    // Fonts set for buttons alone reach a button when it is polished.
+    plain.ensurePolished();
+    int widest = 0;
+    for (const QString &text : texts)
+        widest = std::max(widest, FontUtils::getStringWidth(text, &plain));
+    // 55 px for the icon, the gap beside it and the button's margins.
+    return {std::max(widest + 55, minWidth), 25};
 }
 
 } // namespace quillmark::utils

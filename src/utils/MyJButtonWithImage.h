@@ -36,6 +36,10 @@ public:
 
     static constexpr QSize DEFAULT_SIZE{110, 25};
 
+    // One size for a row or column of buttons: room for the widest of the texts beside an icon,
+    // never narrower than minWidth.
+    static QSize sizeFor(const QStringList &texts, int minWidth);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 

@@ -13,6 +13,9 @@ public:
 
     // Call before the dialog is shown.
     static void keepAbove(QWidget *dialog, const QWidget *owner);
+    // Centres the dialog over the owner's window, but keeps it whole on the owner's screen when
+    // the owner stands near an edge. Call once the dialog has its size.
+    static void centreOver(QWidget *dialog, const QWidget *owner);
 };
 
 } // namespace quillmark::utils
