@@ -44,16 +44,10 @@ PreferencesFile::State examine(const QString &fileName, QSettings::Status status
 {
     using State = PreferencesFile::State;
     const QFileInfo info(fileName);
-    if (status == QSettings::AccessError || info.isDir()) {
-        trace("open",
-              QStringLiteral("cannot read the preferences store %1; using the defaults, and changes are not saved")
-                  .arg(fileName));
-        return State::Inaccessible;
-    }
-    if (!info.exists())
+    if (status != QSettings::AccessError && !info.isDir() && !info.exists())
         return State::Usable;
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (status == QSettings::AccessError || info.isDir() || !file.open(QIODevice::ReadOnly)) {
         trace("open",
               QStringLiteral("cannot read the preferences store %1; using the defaults, and changes are not saved")
                   .arg(fileName));

@@ -11,7 +11,7 @@ void PaletteUtils::setColors(QWidget *widget, RoleColors colors)
     for (const auto &[role, color] : colors)
         palette.setColor(role, color);
     // Qt would drop an unchanged palette too, but only after resolving it against the parent's,
-    // which costs more than the rest of a clock's tick. The masks must match as well, so a colour
+    // which costs far more than this comparison. The masks must match as well, so a colour
     // that is only inherited still becomes the widget's own.
     if (palette == current && palette.resolveMask() == current.resolveMask())
         return;

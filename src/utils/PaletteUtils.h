@@ -19,8 +19,8 @@ public:
 
     using RoleColors = std::initializer_list<std::pair<QPalette::ColorRole, QColor>>;
 
-    // A widget that already has exactly these colours as its own is left alone: the clocks set
-    // theirs on every tick.
+    // A widget that already has exactly these colours as its own is left alone cheaply, so
+    // callers may set them as often as they like.
     static void setColors(QWidget *widget, RoleColors colors);
     // The same, and the widget fills its background before its children paint, as an opaque panel.
     static void setOpaqueColors(QWidget *widget, RoleColors colors);
