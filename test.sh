@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/deps.sh
-hrl_install_packages "${HRL_BUILD_PACKAGES[@]}" "${HRL_DISPLAY_PACKAGES[@]}" "${HRL_CHECK_PACKAGES[@]}" strace
+hrl_install_packages "${HRL_BUILD_PACKAGES[@]}" "${HRL_DISPLAY_PACKAGES[@]}" "${HRL_CHECK_PACKAGES[@]}"
 
 jobs=$(nproc)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug -DHRL_BUILD_TESTS=ON >/dev/null

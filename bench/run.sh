@@ -12,7 +12,9 @@ for n in $(seq 90 99); do
 done
 Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp -br >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $tray $xvfb 2>/dev/null' EXIT
+tray=
+homes=$(mktemp -d)
+trap 'kill $tray $xvfb 2>/dev/null; rm -rf "$homes"' EXIT
 sleep 1
 export DISPLAY=":$n"
 # A tray, as on a user's desktop: without one the program shows its "no tray" error box.
@@ -22,6 +24,6 @@ sleep 0.5
 /usr/bin/python3 bench/measure.py build-bench/src/app/horalia build-bench/bench/bench_minimal
 # The program's own trace lines are not figures.
 figures() { grep -v -e '^[0-9]\{4\}/[0-9][0-9]/[0-9][0-9] ' -e '^SystemTray is not supported$' || true; }
-HOME=$(mktemp -d) build-bench/bench/bench_resetview | figures
-HOME=$(mktemp -d) build-bench/bench/bench_timezonedialog | figures
-HOME=$(mktemp -d) build-bench/bench/bench_tick | figures
+HOME=$(mktemp -d -p "$homes") build-bench/bench/bench_resetview | figures
+HOME=$(mktemp -d -p "$homes") build-bench/bench/bench_timezonedialog | figures
+HOME=$(mktemp -d -p "$homes") build-bench/bench/bench_tick | figures

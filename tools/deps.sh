@@ -19,6 +19,6 @@ HRL_BUILD_PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev qt
 # What the window needs at run time under Xvfb, and what the end-to-end tests drive it with.
 HRL_DISPLAY_PACKAGES=(xvfb xauth openbox trayer xdotool x11-utils imagemagick)
 # What the install test checks the installed files with (and the desktop entry's generator).
-HRL_CHECK_PACKAGES=(desktop-file-utils appstream python3)
+HRL_CHECK_PACKAGES=(desktop-file-utils appstream python3 imagemagick)
 # What tools/package.sh needs besides: cpack finds the libraries with dpkg-shlibdeps and file.
 HRL_PACKAGE_PACKAGES=(dpkg-dev file)

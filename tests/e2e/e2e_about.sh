@@ -4,7 +4,6 @@
 source "$(dirname "$0")/lib.sh"
 start_display
 start_tray
-SHOTS=${HRL_SHOT_DIR:-/tmp}
 
 # Wide enough that part of the window stays uncovered by the box, which is centred on it.
 write_store "TimeZones=Asia/Tokyo;Europe/Paris;Africa/Juba;America/Lima;Asia/Kolkata" "VerticalLayout=false" \

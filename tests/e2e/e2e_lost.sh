@@ -4,7 +4,6 @@
 source "$(dirname "$0")/lib.sh"
 start_display
 start_tray
-SHOTS=${HRL_SHOT_DIR:-/tmp}
 
 expect_at() {  # expect_at x y what
     read -r x y w h < <(window_geometry)

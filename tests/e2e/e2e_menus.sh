@@ -3,15 +3,13 @@
 source "$(dirname "$0")/lib.sh"
 start_display
 start_tray
-SHOTS=${HRL_SHOT_DIR:-/tmp}
 
 write_store "TimeZones=Asia/Tokyo;Europe/Paris;Africa/Juba" "VerticalLayout=false"
 start_app
 grep -q "SystemTray is not supported" "$WORK/app.log" && fail "no tray seen although trayer runs"
 
 # --- the tray icon docks in trayer, and its menu opens on a right click
-ICON=
-for _ in $(seq 30); do ICON=$(tray_icon); [ -n "$ICON" ] && break; sleep 0.1; done
+ICON=$(wait_tray_icon)
 [ -n "$ICON" ] || { xwininfo -root -tree; fail "no icon of ours in the tray"; }
 pass "the tray icon is docked in the tray host"
 read -r ix iy iw ih < <(geometry_of "$ICON")

@@ -2,7 +2,6 @@
 # Without a tray host: the program says so once, in a line and an error box, and carries on.
 source "$(dirname "$0")/lib.sh"
 start_display
-SHOTS=${HRL_SHOT_DIR:-/tmp}
 
 error_boxes() { windows_named Error; }
 

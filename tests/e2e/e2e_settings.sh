@@ -5,12 +5,10 @@
 source "$(dirname "$0")/lib.sh"
 start_display
 start_tray
-SHOTS=${HRL_SHOT_DIR:-/tmp}
 
 write_store "TimeZones=Asia/Tokyo;Europe/Paris;Africa/Juba" "MainWindowPosX=500" "MainWindowPosY=250"
 start_app
-ICON=
-for _ in $(seq 30); do ICON=$(tray_icon); [ -n "$ICON" ] && break; sleep 0.1; done
+ICON=$(wait_tray_icon)
 [ -n "$ICON" ] || fail "no icon of ours in the tray"
 read -r x0 y0 w0 h0 < <(window_geometry)
 [ "$x0,$y0" = "500,250" ] || fail "window at $x0,$y0, not 500,250"
@@ -93,6 +91,5 @@ read -r x y w h < <(window_geometry)
 pass "Escape closes the dialog and writes nothing"
 
 # The tray works again.
-read -r x y w h < <(window_geometry)
 exit_by_menu $((ix + iw / 2)) $((iy + ih / 2)) "tray menu"
 echo "1..6 all passed"

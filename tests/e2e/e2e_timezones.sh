@@ -5,7 +5,6 @@
 source "$(dirname "$0")/lib.sh"
 start_display
 start_tray
-SHOTS=${HRL_SHOT_DIR:-/tmp}
 DIALOG_TITLE="Time Zone Configuration"
 
 write_store "TimeZones=Asia/Tokyo;Europe/Paris" "VerticalLayout=false" "MainWindowPosX=600" "MainWindowPosY=300"
@@ -14,9 +13,7 @@ read -r x y w h < <(window_geometry)
 [ "$x,$y" = "600,300" ] || fail "window at $x,$y, not 600,300"
 
 # --- Time Zones, the first item of the pop-up menu
-xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 3
-[ -n "$(popup_menu)" ] || fail "no pop-up menu"
-xdotool key Down Return
+open_popup_item 1 "Time Zones"
 DIALOG=$(wait_window_named "$DIALOG_TITLE")
 [ -n "$DIALOG" ] || fail "no time zone dialog from the pop-up menu"
 sleep 0.5
@@ -61,13 +58,10 @@ window_shot "$SHOTS/e2e_timezones_rebuilt.png"
 pass "closing after a save rebuilds the widget with the new clock where it stood"
 
 # --- from the tray; while the dialog is open the tray's items do nothing
-ICON=
-for _ in $(seq 30); do ICON=$(tray_icon); [ -n "$ICON" ] && break; sleep 0.1; done
+ICON=$(wait_tray_icon)
 [ -n "$ICON" ] || fail "no tray icon"
 read -r ix iy iw ih < <(geometry_of "$ICON")
-xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click 3
-[ -n "$(popup_menu)" ] || fail "no tray menu"
-xdotool key Down Return
+open_tray_item 1 "Time Zones"
 DIALOG=$(wait_window_named "$DIALOG_TITLE")
 [ -n "$DIALOG" ] || fail "no time zone dialog from the tray"
 sleep 0.5

@@ -10,6 +10,8 @@ chmod 700 "$XDG_RUNTIME_DIR"
 export LANG=en_US.UTF-8 LC_ALL= LANGUAGE= TZ=${TZ:-America/New_York}
 unset QT_QPA_PLATFORM
 STORE="$XDG_CONFIG_HOME/Quillmark/Horalia.ini"
+# Where the tests leave their screenshots.
+SHOTS=${HRL_SHOT_DIR:-/tmp}
 PIDS=()
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -74,11 +76,7 @@ windows_named() {
 # The main window: the one of our windows that the window manager manages under the program's
 # name (the tray icon and the menus carry the name too, but are not managed).
 main_window() {
-    local w
-    for w in $(windows_named Horalia); do
-        xprop -id "$w" WM_STATE 2>/dev/null | grep -q '^WM_STATE(WM_STATE)' && { echo "$w"; return 0; }
-    done
-    return 0
+    managed_window_named Horalia
 }
 
 start_app() {
@@ -104,12 +102,27 @@ wait_app_exit() {
     wait "$APP" || STATUS=$?
 }
 
+# menu_keys x y what key... : right click at (x, y), wait for the menu that opens there, then
+# press the keys and Return.
+menu_keys() {
+    local x=$1 y=$2 what=$3
+    shift 3
+    xdotool mousemove "$x" "$y" click 3
+    [ -n "$(popup_menu)" ] || fail "no menu for $what"
+    xdotool key "$@" Return
+}
+
+# centre_of id : "x y" of the middle of any window on the root window.
+centre_of() {
+    local x y w h
+    read -r x y w h < <(geometry_of "$1")
+    echo "$((x + w / 2)) $((y + h / 2))"
+}
+
 # exit_by_menu x y what : right click at (x, y), choose Exit, the last item of the menu
 # that opens there, and expect the program to end with status 0.
 exit_by_menu() {
-    xdotool mousemove "$1" "$2" click 3
-    [ -n "$(popup_menu)" ] || fail "no menu for Exit ($3)"
-    xdotool key Up Return
+    menu_keys "$1" "$2" "Exit ($3)" Up
     wait_app_exit
     [ "$STATUS" -eq 0 ] || fail "Exit ($3) ended the program with status $STATUS"
 }
@@ -137,9 +150,7 @@ drag_window() {
 # reset_view_by_menu x y : right click at (x, y) and choose Reset View, the item before Exit;
 # WIN is the rebuilt window afterwards.
 reset_view_by_menu() {
-    xdotool mousemove "$1" "$2" click 3
-    [ -n "$(popup_menu)" ] || fail "no menu for Reset View"
-    xdotool key Up Up Return
+    menu_keys "$1" "$2" "Reset View" Up Up
     sleep 1
     WIN=$(main_window)
     [ -n "$WIN" ] || fail "no window after Reset View"
@@ -157,6 +168,17 @@ tray_icon() {
         while p=$(parent_of "$p") && [ -n "$p" ] && [ "$p" != "0x0" ]; do
             xprop -id "$p" WM_CLASS 2>/dev/null | grep -q '"trayer"' && { echo "$w"; return 0; }
         done
+    done
+    return 0
+}
+
+# wait_tray_icon : waits (at most 3 s) for our icon to dock in the tray and prints its id.
+wait_tray_icon() {
+    local w
+    for _ in $(seq 30); do
+        w=$(tray_icon)
+        [ -n "$w" ] && { echo "$w"; return 0; }
+        sleep 0.1
     done
     return 0
 }
@@ -216,7 +238,7 @@ window_geometry() {  # prints "x y w h" of the window's outer frame on the root 
 }
 
 window_shot() {  # window_shot file : the window's pixels
-    import -window root -crop "$(window_geometry | awk '{print $3 "x" $4 "+" $1 "+" $2}')" "$1"
+    shot_of "$WIN" "$1"
 }
 
 # managed_window_named title : the one of our windows with that title that the window manager
@@ -261,11 +283,9 @@ stacked_above() {
 # menu_command x y ups : right click at (x, y) and choose the item that many Up presses select
 # from the end of the menu (1 Exit, 2 Reset View, 3 About).
 menu_command() {
-    xdotool mousemove "$1" "$2" click 3
-    [ -n "$(popup_menu)" ] || fail "no menu at $1,$2"
     local keys=()
     for _ in $(seq "$3"); do keys+=(Up); done
-    xdotool key "${keys[@]}" Return
+    menu_keys "$1" "$2" "the command at $1,$2" "${keys[@]}"
 }
 
 # pixel_at file x y : "srgb(r,g,b)" of one pixel of an image.
@@ -276,20 +296,12 @@ pixel_at() {
 # open_popup_item n what : right click in the middle of the window, then the n-th item of the
 # pop-up menu by keyboard.
 open_popup_item() {
-    local x y w h
-    read -r x y w h < <(window_geometry)
-    xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 3
-    [ -n "$(popup_menu)" ] || fail "no pop-up menu for $2"
     # shellcheck disable=SC2046
-    xdotool key $(printf 'Down %.0s' $(seq "$1")) Return
+    menu_keys $(centre_of "$WIN") "the pop-up's $2" $(printf 'Down %.0s' $(seq "$1"))
 }
 
 # open_tray_item n what : right click on the tray icon, then the n-th command of its menu by keyboard.
 open_tray_item() {
-    local ix iy iw ih
-    read -r ix iy iw ih < <(geometry_of "$(tray_icon)")
-    xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click 3
-    [ -n "$(popup_menu)" ] || fail "no tray menu for $2"
     # shellcheck disable=SC2046
-    xdotool key $(printf 'Down %.0s' $(seq "$1")) Return
+    menu_keys $(centre_of "$(tray_icon)") "the tray's $2" $(printf 'Down %.0s' $(seq "$1"))
 }
