@@ -7,29 +7,14 @@
 #include "TimeZoneObject.h"
 #include "UserPreferences.h"
 #include "Utc.h"
+#include "WindowEvents.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QTest>
 
 using namespace quillmark::hrl;
 using quillmark::utils::GuiPreferences;
-
-namespace {
-void sendMouse(QWidget *target, QEvent::Type type, const QPoint &local, const QPoint &global)
-{
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(local), QPointF(global), button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-}
-
-QPoint storedPosition()
-{
-    return GuiPreferences(HRL::MAIN_CLASS).getMainWindowLocation(-1, -1);
-}
-} // namespace
 
 // The main window, offscreen, with a store of its own (TZ=America/New_York, English).
 class TestHRL : public FreshStoreTest

@@ -12,12 +12,12 @@
 #include "StdoutCapture.h"
 #include "TimeZoneObject.h"
 #include "UserPreferences.h"
+#include "WindowEvents.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -40,18 +40,6 @@ void storeTwoClocksSideBySide()
     auto uP = prefs();
     uP.setTimeZones(u"Asia/Tokyo;Europe/Paris"_s);
     uP.setVerticalLayout(false);
-}
-
-QPoint storedPosition()
-{
-    return GuiPreferences(HRL::MAIN_CLASS).getMainWindowLocation(-1, -1);
-}
-
-void send(QWidget *target, QEvent::Type type, const QPoint &local, const QPoint &global, Qt::MouseButtons buttons)
-{
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(local), QPointF(global), button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
 }
 
 QStringList itemTexts(const QMenu *menu)
@@ -240,14 +228,14 @@ private Q_SLOTS:
         settle();
         hrl.placeAt(QPoint(100, 100));
         StdoutCapture out;
-        send(&hrl, QEvent::MouseButtonPress, QPoint(10, 20), QPoint(110, 120), Qt::LeftButton);
+        sendMouse(&hrl, QEvent::MouseButtonPress, QPoint(10, 20), QPoint(110, 120));
         QCOMPARE(hrl.getFrameDragListener()->grabOffset(), std::optional<QPoint>(QPoint(10, 20)));
-        send(&hrl, QEvent::MouseMove, QPoint(10, 20), QPoint(300, 200), Qt::LeftButton);
-        send(&hrl, QEvent::MouseMove, QPoint(10, 20), QPoint(500, 400), Qt::LeftButton);
+        sendMouse(&hrl, QEvent::MouseMove, QPoint(10, 20), QPoint(300, 200));
+        sendMouse(&hrl, QEvent::MouseMove, QPoint(10, 20), QPoint(500, 400));
         QCOMPARE(hrl.pos(), QPoint(490, 380));
         QCOMPARE(hrl.windowPosition(), QPoint(490, 380));
         QCOMPARE(storedPosition(), QPoint(-1, -1));
-        send(&hrl, QEvent::MouseButtonRelease, QPoint(10, 20), QPoint(500, 400), Qt::NoButton);
+        sendMouse(&hrl, QEvent::MouseButtonRelease, QPoint(10, 20), QPoint(500, 400));
         QCOMPARE(storedPosition(), QPoint(490, 380));
         QVERIFY(!hrl.getFrameDragListener()->grabOffset());
         const QStringList lines = out.lines().filter(u"FrameDragListener"_s);
@@ -256,7 +244,7 @@ private Q_SLOTS:
                  qPrintable(lines.first()));
 
         // Without a press a move does nothing.
-        send(&hrl, QEvent::MouseMove, QPoint(0, 0), QPoint(700, 700), Qt::LeftButton);
+        sendMouse(&hrl, QEvent::MouseMove, QPoint(0, 0), QPoint(700, 700));
         QCOMPARE(hrl.pos(), QPoint(490, 380));
     }
 
@@ -271,11 +259,11 @@ private Q_SLOTS:
         const QPoint local = label->rect().center();
         const QPoint offset = label->mapTo(&hrl, local);
         StdoutCapture out;
-        send(label, QEvent::MouseButtonPress, local, QPoint(100, 100) + offset, Qt::LeftButton);
+        sendMouse(label, QEvent::MouseButtonPress, local, QPoint(100, 100) + offset);
         QCOMPARE(hrl.getFrameDragListener()->grabOffset(), std::optional<QPoint>(offset));
-        send(label, QEvent::MouseMove, local, QPoint(500, 400), Qt::LeftButton);
+        sendMouse(label, QEvent::MouseMove, local, QPoint(500, 400));
         QCOMPARE(hrl.pos(), QPoint(500, 400) - offset);
-        send(label, QEvent::MouseButtonRelease, local, QPoint(500, 400), Qt::NoButton);
+        sendMouse(label, QEvent::MouseButtonRelease, local, QPoint(500, 400));
         QCOMPARE(storedPosition(), QPoint(500, 400) - offset);
         QVERIFY(out.lines().filter(u"FrameDragListener"_s).isEmpty());
 
@@ -283,10 +271,10 @@ private Q_SLOTS:
         QWidget *panel = label->parentWidget();
         const QPoint onPanel = panel->mapFrom(&hrl, QPoint(10, 20));
         hrl.placeAt(QPoint(100, 100));
-        send(panel, QEvent::MouseButtonPress, onPanel, QPoint(110, 120), Qt::LeftButton);
-        send(panel, QEvent::MouseMove, onPanel, QPoint(500, 400), Qt::LeftButton);
+        sendMouse(panel, QEvent::MouseButtonPress, onPanel, QPoint(110, 120));
+        sendMouse(panel, QEvent::MouseMove, onPanel, QPoint(500, 400));
         QCOMPARE(hrl.pos(), QPoint(490, 380));
-        send(panel, QEvent::MouseButtonRelease, onPanel, QPoint(500, 400), Qt::NoButton);
+        sendMouse(panel, QEvent::MouseButtonRelease, onPanel, QPoint(500, 400));
         QCOMPARE(storedPosition(), QPoint(490, 380));
     }
 
@@ -296,8 +284,8 @@ private Q_SLOTS:
         settle();
         hrl.placeAt(QPoint(-30, 15));
         QWidget *area = hrl.getClockArea();
-        send(area, QEvent::MouseButtonPress, QPoint(2, 2), QPoint(-24, 21), Qt::LeftButton);
-        send(area, QEvent::MouseButtonRelease, QPoint(2, 2), QPoint(-24, 21), Qt::NoButton);
+        sendMouse(area, QEvent::MouseButtonPress, QPoint(2, 2), QPoint(-24, 21));
+        sendMouse(area, QEvent::MouseButtonRelease, QPoint(2, 2), QPoint(-24, 21));
         QCOMPARE(hrl.pos(), QPoint(-30, 15));
         QCOMPARE(storedPosition(), QPoint(0, 15));
     }

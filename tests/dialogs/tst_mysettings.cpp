@@ -65,7 +65,7 @@ QString sampleText(const QWidget *dialog, const char *name)
 // The store's keys under the program's node, with their texts.
 QMap<QString, QString> stored(const TestEnv &env)
 {
-    QSettings reader(env.path() + u"/Quillmark/Horalia.ini"_s, QSettings::IniFormat);
+    QSettings reader(env.storeFile(), QSettings::IniFormat);
     reader.beginGroup(u"com/quillmark/hrl/HRL"_s);
     QMap<QString, QString> values;
     for (const QString &key : reader.childKeys())

@@ -1,4 +1,5 @@
 // The settings dialog under a Hebrew desktop: mirrored, its buttons on the left.
+#include "DialogParts.h"
 #include "MySettings.h"
 #include "ResourceBundle.h"
 #include "TestEnv.h"
@@ -32,22 +33,22 @@ private Q_SLOTS:
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QCOMPARE(dialog.layoutDirection(), Qt::RightToLeft);
-        const auto *layoutPanel = dialog.findChild<QGroupBox *>(u"layoutPanel"_s);
-        const auto *flagsPanel = dialog.findChild<QGroupBox *>(u"flagsPanel"_s);
+        const auto *layoutPanel = part<QGroupBox>(&dialog, "layoutPanel");
+        const auto *flagsPanel = part<QGroupBox>(&dialog, "flagsPanel");
         QCOMPARE(layoutPanel->layoutDirection(), Qt::RightToLeft);
         // The first of a row stands on the right.
         QVERIFY(layoutPanel->geometry().left() > flagsPanel->geometry().right());
-        const auto *dateList = dialog.findChild<QWidget *>(u"dateFormat_CB"_s);
-        const auto *dateSample = dialog.findChild<QLineEdit *>(u"displayDate"_s);
+        const auto *dateList = part(&dialog, "dateFormat_CB");
+        const auto *dateSample = part<QLineEdit>(&dialog, "displayDate");
         QVERIFY(dateList->geometry().left() > dateSample->geometry().right());
         QCOMPARE(dateSample->alignment() & (Qt::AlignHorizontal_Mask | Qt::AlignAbsolute),
                  Qt::AlignRight | Qt::AlignAbsolute);
 
         // The button panel hugs the left inset; Save, the first button, is the right one.
-        const QWidget *buttonPanel = dialog.findChild<QWidget *>(u"buttonPanel"_s);
+        const QWidget *buttonPanel = part(&dialog, "buttonPanel");
         QCOMPARE(buttonPanel->geometry().left(), 12);
-        const auto *save = dialog.findChild<QPushButton *>(u"saveButton"_s);
-        const auto *cancel = dialog.findChild<QPushButton *>(u"cancelButton"_s);
+        const auto *save = part<QPushButton>(&dialog, "saveButton");
+        const auto *cancel = part<QPushButton>(&dialog, "cancelButton");
         QVERIFY(save->geometry().left() > cancel->geometry().right());
         dialog.close();
     }

@@ -10,6 +10,7 @@
 #include "MessageBox.h"
 #include "MyJButtonWithImage.h"
 #include "ResourceBundle.h"
+#include "ScopedEnv.h"
 #include "StartupBox.h"
 #include "TimeZoneDialog.h"
 #include "TimeZoneObject.h"
@@ -123,7 +124,6 @@ class TestTimeZoneDialog : public FreshStoreTest
     {
         MessageBox::takeRecords();
         Clock::reset();
-        qputenv("TZ", "America/New_York");
     }
 
 private Q_SLOTS:
@@ -365,7 +365,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, tz);
         QFETCH(QString, expected);
-        qputenv("TZ", tz.toUtf8());
+        const ScopedEnv scoped("TZ", tz.toUtf8());
         Fixture f;
         auto dialog = f.open(u"Europe/London"_s);
         withAddBox(

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 #include <unistd.h>
@@ -15,11 +16,6 @@ using quillmark::utils::PreferencesFile;
 namespace {
 
 const QString MainClass = QStringLiteral("com.quillmark.hrl.HRL");
-
-QString storeFile(const TestEnv &env)
-{
-    return env.path() + QStringLiteral("/Quillmark/Horalia.ini");
-}
 
 void writeFile(const QString &name, const QByteArray &content)
 {
@@ -37,7 +33,7 @@ QByteArray readFile(const QString &name)
 
 QStringList asideFiles(const TestEnv &env)
 {
-    return QDir(env.path() + QStringLiteral("/Quillmark")).entryList({QStringLiteral("Horalia.ini.unreadable-*")});
+    return QFileInfo(env.storeFile()).dir().entryList({QStringLiteral("Horalia.ini.unreadable-*")});
 }
 
 } // namespace
@@ -69,7 +65,7 @@ private Q_SLOTS:
     void asideNameIsFree()
     {
         TestEnv env;
-        const QString store = storeFile(env);
+        const QString store = env.storeFile();
         const QDate day(2026, 12, 8);
         QCOMPARE(PreferencesFile::asideName(store, day), store + QStringLiteral(".unreadable-20261208"));
         writeFile(store + QStringLiteral(".unreadable-20261208"), "x");
@@ -80,7 +76,7 @@ private Q_SLOTS:
     void rawValueAsWritten()
     {
         TestEnv env;
-        const QString store = storeFile(env);
+        const QString store = env.storeFile();
         writeFile(store, "[General]\nTop=1\n[com]\nquillmark\\hrl\\HRL\\TimeZones = Asia/Tokyo;Europe/Paris ; x\r\n"
                          "; quillmark\\hrl\\HRL\\DarkMode=commented\nquillmark\\hrl\\HRL\\DarkMode=false\n"
                          "quillmark\\hrl\\HRL\\DarkMode=\"true\"\n[other]\nTimeZones=elsewhere\n");
@@ -107,7 +103,7 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, content);
         TestEnv env;
-        const QString store = storeFile(env);
+        const QString store = env.storeFile();
         writeFile(store, content);
 
         StdoutCapture capture;
@@ -123,7 +119,7 @@ private Q_SLOTS:
         QCOMPARE(aside.size(), 1);
         QCOMPARE(aside.first(),
                  QStringLiteral("Horalia.ini.unreadable-") + QDate::currentDate().toString(QStringLiteral("yyyyMMdd")));
-        QCOMPARE(readFile(env.path() + QStringLiteral("/Quillmark/") + aside.first()), content);
+        QCOMPARE(readFile(QFileInfo(store).dir().filePath(aside.first())), content);
 
         // From now on an ordinary store, holding only what was written since.
         prefs.setDarkMode(true);
@@ -143,7 +139,7 @@ private Q_SLOTS:
     void directoryInPlaceOfTheStoreIsLeftAlone()
     {
         TestEnv env;
-        const QString store = storeFile(env);
+        const QString store = env.storeFile();
         QVERIFY(QDir().mkpath(store));
         StdoutCapture capture;
         UserPreferences prefs(MainClass);
@@ -165,7 +161,7 @@ private Q_SLOTS:
     void storeWithoutReadPermissionIsLeftAlone()
     {
         TestEnv env;
-        const QString store = storeFile(env);
+        const QString store = env.storeFile();
         const QByteArray content("[com]\nquillmark\\hrl\\HRL\\DarkMode=true\n");
         writeFile(store, content);
         QVERIFY(QFile::setPermissions(store, {}));

@@ -68,7 +68,7 @@ void TestPreferencesNode::nodesOnOnePathShareWrites()
 
     // The write is in the file already, under the node path.
     first.put(QStringLiteral("Key"), text);
-    QSettings reader(env.path() + QStringLiteral("/Quillmark/Horalia.ini"), QSettings::IniFormat);
+    QSettings reader(env.storeFile(), QSettings::IniFormat);
     QCOMPARE(reader.value(QStringLiteral("com/quillmark/hrl/HRL/Key")).toString(), text);
 }
 

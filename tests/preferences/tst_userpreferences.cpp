@@ -1,11 +1,13 @@
 #include "MyConstants.h"
 #include "PreferencesNode.h"
+#include "ScopedEnv.h"
 #include "SystemZone.h"
 #include "TestEnv.h"
 #include "UserPreferences.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 using namespace quillmark::hrl;
@@ -14,29 +16,6 @@ using quillmark::utils::PreferencesNode;
 namespace {
 
 const QString MainClass = QStringLiteral("com.quillmark.hrl.HRL");
-
-// Sets TZ for one scope and puts the old value back.
-class ScopedTz final
-{
-public:
-    explicit ScopedTz(const QByteArray &value)
-        : saved(qgetenv("TZ"))
-        , wasSet(qEnvironmentVariableIsSet("TZ"))
-    {
-        qputenv("TZ", value);
-    }
-    ~ScopedTz()
-    {
-        if (wasSet)
-            qputenv("TZ", saved);
-        else
-            qunsetenv("TZ");
-    }
-
-private:
-    QByteArray saved;
-    bool wasSet;
-};
 
 } // namespace
 
@@ -104,7 +83,7 @@ void TestUserPreferences::defaultZoneList()
     QFETCH(QByteArray, tz);
     QFETCH(QStringList, zones);
     TestEnv env;
-    const ScopedTz scoped(tz);
+    const ScopedEnv scoped("TZ", tz);
     QCOMPARE(UserPreferences(MainClass).getTimeZones(), zones);
 }
 
@@ -113,7 +92,7 @@ void TestUserPreferences::localZoneRejectsNonZones()
     QCOMPARE(SystemZone::idFromTz(QStringLiteral("No/Such_Zone")), QString());
     QCOMPARE(SystemZone::idFromTz(QStringLiteral("/usr/share/zoneinfo/../../../etc/passwd")), QString());
     QCOMPARE(SystemZone::idFromTz(QString()), QString());
-    const ScopedTz scoped("No/Such_Zone");
+    const ScopedEnv scoped("TZ", "No/Such_Zone");
     QVERIFY(!SystemZone::id().isEmpty());
 }
 
@@ -190,8 +169,8 @@ void TestUserPreferences::removePreferencesKeepsZonesAndWindowFlags()
 void TestUserPreferences::handWrittenZoneListWithoutQuotes()
 {
     TestEnv env;
-    const QString store = env.path() + QStringLiteral("/Quillmark/Horalia.ini");
-    QDir().mkpath(env.path() + QStringLiteral("/Quillmark"));
+    const QString store = env.storeFile();
+    QDir().mkpath(QFileInfo(store).path());
     const auto write = [&](const QByteArray &content) {
         QFile file(store);
         QVERIFY(file.open(QIODevice::WriteOnly));

@@ -12,6 +12,8 @@ public:
     ~TestEnv();
 
     QString path() const { return dir.path(); }
+    // The file the program's preferences go to.
+    QString storeFile() const { return dir.path() + QStringLiteral("/Quillmark/Horalia.ini"); }
 
 private:
     QTemporaryDir dir;

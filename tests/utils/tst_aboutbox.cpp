@@ -6,6 +6,7 @@
 #include "IconLabel.h"
 #include "MyJButtonWithImage.h"
 #include "OwnerLock.h"
+#include "ScopedEnv.h"
 #include "StdoutCapture.h"
 #include "SystemProperties.h"
 #include "UiDefaults.h"
@@ -154,7 +155,7 @@ private Q_SLOTS:
 
         const QByteArray savedTzDir = qgetenv("TZDIR");
         const auto rowWith = [](const QByteArray &tzdir) {
-            qputenv("TZDIR", tzdir);
+            const ScopedEnv scoped("TZDIR", tzdir);
             QWidget owner;
             const auto box = makeBox(&owner);
             return rows(*box).at(10);
@@ -165,10 +166,6 @@ private Q_SLOTS:
         QCOMPARE(rowWith(zi.path().toLocal8Bit()), label + u' ' + expected + u" \u00b7 tz 2031k"_s);
         QCOMPARE(rowWith(plain.path().toLocal8Bit()), label + u' ' + expected + u" \u00b7 tz 2030c"_s);
         QCOMPARE(rowWith(empty.path().toLocal8Bit()), label + u' ' + expected);
-        if (savedTzDir.isNull())
-            qunsetenv("TZDIR");
-        else
-            qputenv("TZDIR", savedTzDir);
 
         if (!ExpectRtl)
             QCOMPARE(label, u"Runtime version"_s);

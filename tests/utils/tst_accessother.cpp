@@ -2,6 +2,7 @@
 // started: the desktop and the process starter are replaced, except where a stand-in helper
 // on PATH shows that a helper runs detached.
 #include "AccessOther.h"
+#include "ScopedEnv.h"
 #include "StdoutCapture.h"
 #include "SystemProperties.h"
 
@@ -9,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+
+#include <optional>
 
 using namespace quillmark::utils;
 using namespace Qt::StringLiterals;
@@ -216,8 +219,8 @@ private Q_SLOTS:
     {
         AccessOther::setDesktopService([](const QUrl &) { return false; });
         QTemporaryDir bin;
-        const QByteArray savedPath = qgetenv("PATH");
-        qputenv("PATH", bin.path().toLocal8Bit());
+        // Given back right after the start below, or on any early return before it.
+        std::optional<ScopedEnv> path(std::in_place, "PATH", bin.path().toLocal8Bit());
         {
             StdoutCapture capture;
             QVERIFY(!AccessOther::openWebPage(u"https://quillmark.example/"_s));
@@ -245,7 +248,7 @@ private Q_SLOTS:
         // The helper cannot end before we let it, so a caller that waited would not be here yet.
         const bool endedBeforeReturn = QFile::exists(ended);
         QFile(release).open(QIODevice::WriteOnly);
-        qputenv("PATH", savedPath);
+        path.reset();
         AccessOther::setDesktopService({});
         QVERIFY(started);
         QVERIFY(!endedBeforeReturn);

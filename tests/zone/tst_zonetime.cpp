@@ -1,6 +1,7 @@
 // Time as the clocks show it: offsets, wall time against the C library's reading of the
 // same tz database, and pattern formatting.
 #include "DateFormatter.h"
+#include "ScopedEnv.h"
 #include "TimeZoneObject.h"
 #include "Utc.h"
 #include "ZoneDatabase.h"
@@ -16,16 +17,12 @@ namespace {
 // What `TZ=zone date` prints, through the same C library calls.
 QString systemWallTime(const QString &zone, const QDateTime &instant)
 {
-    const QByteArray old = qgetenv("TZ");
-    qputenv("TZ", zone.toUtf8());
-    tzset();
+    const ScopedTz scoped(zone.toUtf8());
     const std::time_t t = instant.toSecsSinceEpoch();
     std::tm parts{};
     localtime_r(&t, &parts);
     char buffer[32];
     std::strftime(buffer, sizeof buffer, "%Y-%m-%d %H:%M:%S", &parts);
-    qputenv("TZ", old);
-    tzset();
     return QString::fromLatin1(buffer);
 }
 } // namespace
