@@ -1,5 +1,6 @@
 #include "MySettings.h"
 
+#include "BidiText.h"
 #include "Clock.h"
 #include "ClockColorRoles.h"
 #include "ColorRoles.h"
@@ -309,7 +310,7 @@ void MySettings::saveIt()
 QString MySettings::sample(const QString &pattern, const QString &defaultPattern, const QDateTime &instant) const
 {
     // Exactly what a clock of the computer's zone shows with this pattern.
-    return DateFormatter::formatOr(pattern, defaultPattern, instant, ZoneDatabase::localZone());
+    return utils::BidiText::isolate(DateFormatter::formatOr(pattern, defaultPattern, instant, ZoneDatabase::localZone()));
 }
 
 void MySettings::sizeSampleField(QLineEdit *field, int columns, const QStringList &patterns,

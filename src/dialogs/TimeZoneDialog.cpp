@@ -1,6 +1,7 @@
 #include "TimeZoneDialog.h"
 
 #include "Clock.h"
+#include "BidiText.h"
 #include "ClockColorRoles.h"
 #include "ColorRoles.h"
 #include "GuiPreferences.h"
@@ -151,7 +152,8 @@ QString TimeZoneDialog::calculateOffset(int rawOffsetMs)
 QString TimeZoneDialog::entryText(const QString &zoneId, const QString &utc, const QDateTime &instant)
 {
     const int raw = ZoneDatabase::standardOffsetMs(ZoneDatabase::zone(zoneId), instant);
-    return QStringLiteral("(%1%2) %3").arg(utc, calculateOffset(raw), zoneId);
+    return QStringLiteral("(%1%2) %3").arg(utc, utils::BidiText::isolate(calculateOffset(raw)),
+                                             utils::BidiText::isolate(zoneId));
 }
 
 QString TimeZoneDialog::entryText(const QString &zoneId) const

@@ -1,5 +1,7 @@
 #include "ZoneEntryModel.h"
 
+#include "BidiText.h"
+
 namespace quillmark::hrl {
 
 ZoneEntryModel::ZoneEntryModel(const QStringList &entries, QObject *parent)
@@ -10,7 +12,7 @@ ZoneEntryModel::ZoneEntryModel(const QStringList &entries, QObject *parent)
 QString ZoneEntryModel::identifierOf(const QString &entry)
 {
     const qsizetype p = entry.indexOf(u')');
-    return p < 0 ? entry : entry.mid(p + 2);
+    return utils::BidiText::strip(p < 0 ? entry : entry.mid(p + 2));
 }
 
 QModelIndexList ZoneEntryModel::match(const QModelIndex &start, int role, const QVariant &value, int hits,

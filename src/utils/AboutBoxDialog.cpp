@@ -2,6 +2,7 @@
 
 #include "AccessOther.h"
 #include "Anchor.h"
+#include "BidiText.h"
 #include "ColorRoles.h"
 #include "IconLabel.h"
 #include "Logger.h"
@@ -79,9 +80,9 @@ AboutBoxDialog::AboutBoxDialog(QWidget *owner, const QString &programName, const
     const QString wrap = QStringLiteral("skip, wrap");
     const QString wrapPara = QStringLiteral("skip, wrap para");
     addText(programName, true, QStringLiteral("wrap"));
-    addText(text("dialog.version") + QStringLiteral(": ") + version, true, QStringLiteral("wrap"));
-    addText(text("dialog.released") + QStringLiteral(": ") + releaseDate, false, QStringLiteral("wrap"));
-    addText(text("dialog.copyright") + QStringLiteral(": ") + copyrightYears, false, wrapPara);
+    addText(text("dialog.version") + QStringLiteral(": ") + BidiText::isolate(version), true, QStringLiteral("wrap"));
+    addText(text("dialog.released") + QStringLiteral(": ") + BidiText::isolate(releaseDate), false, QStringLiteral("wrap"));
+    addText(text("dialog.copyright") + QStringLiteral(": ") + BidiText::isolate(copyrightYears), false, wrapPara);
     addText(MAKER, false, wrap);
     addText(ADDRESS_LINE_1, false, wrap);
     addText(ADDRESS_LINE_2, false, wrap);
@@ -92,18 +93,18 @@ AboutBoxDialog::AboutBoxDialog(QWidget *owner, const QString &programName, const
     supportLink = addLink(SUPPORT_EMAIL, QStringLiteral("images/16/email-go.png"),
                           QStringLiteral("mailto:") + SUPPORT_EMAIL, links, wrapPara);
 
-    addText(text("sys.jvmversion") + u' ' + runtimeVersion(), false, wrap);
-    addText(text("dialog.by") + u' ' + runtimeVendor(), false, wrapPara);
-    addText(QStringLiteral("user.name=") + SystemProperties::get(QStringLiteral("user.name")), false, wrap);
-    addText(QStringLiteral("user.home=") + SystemProperties::get(QStringLiteral("user.home")), false, wrap);
-    addText(text("sys.hostname") + u'=' + SystemProperties::get(QStringLiteral("Quillmark.Program.Hostname")), false,
+    addText(text("sys.jvmversion") + u' ' + BidiText::isolate(runtimeVersion()), false, wrap);
+    addText(text("dialog.by") + u' ' + BidiText::isolate(runtimeVendor()), false, wrapPara);
+    addText(BidiText::isolate(QStringLiteral("user.name")) + u'=' + BidiText::isolate(SystemProperties::get(QStringLiteral("user.name"))), false, wrap);
+    addText(BidiText::isolate(QStringLiteral("user.home")) + u'=' + BidiText::isolate(SystemProperties::get(QStringLiteral("user.home"))), false, wrap);
+    addText(text("sys.hostname") + u'=' + BidiText::isolate(SystemProperties::get(QStringLiteral("Quillmark.Program.Hostname"))), false,
             wrap);
     const bool withSettings = !settingsDirectory.isEmpty();
     addText(text("sys.canonicalhostname") + u'='
-                + SystemProperties::get(QStringLiteral("Quillmark.Program.Canonical.Hostname")),
+                + BidiText::isolate(SystemProperties::get(QStringLiteral("Quillmark.Program.Canonical.Hostname"))),
             false, withSettings ? wrap : wrapPara);
     if (withSettings)
-        addText(text("dialog.settingsdirectory") + u'=' + settingsDirectory, false, wrapPara);
+        addText(text("dialog.settingsdirectory") + u'=' + BidiText::isolate(settingsDirectory), false, wrapPara);
 
     const QString closeText = text("button.close");
     closeButton = new MyJButtonWithImage(

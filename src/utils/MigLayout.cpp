@@ -258,6 +258,8 @@ std::vector<Segment> solveAxis(const AxisData &axis, int length)
 
 struct MigLayout::Grid
 {
+    // The number of entries the grid was built from.
+    qsizetype entryCount = 0;
     std::vector<Item> items;
     std::vector<Cell> cells;
     AxisData columns;
@@ -347,29 +349,33 @@ Qt::Orientations MigLayout::expandingDirections() const
 
 QSize MigLayout::sizeHint() const
 {
-    const Grid &g = grid();
+    const std::shared_ptr<const Grid> held = grid();
+    const Grid &g = *held;
     return {g.columns.pref + layoutOptions.insetLeft + layoutOptions.insetRight,
             g.rows.pref + layoutOptions.insetTop + layoutOptions.insetBottom};
 }
 
 QSize MigLayout::minimumSize() const
 {
-    const Grid &g = grid();
+    const std::shared_ptr<const Grid> held = grid();
+    const Grid &g = *held;
     return {g.columns.min + layoutOptions.insetLeft + layoutOptions.insetRight,
             g.rows.min + layoutOptions.insetTop + layoutOptions.insetBottom};
 }
 
-const MigLayout::Grid &MigLayout::grid() const
+std::shared_ptr<const MigLayout::Grid> MigLayout::grid() const
 {
     if (!cache) {
-        cache = std::make_unique<Grid>();
-        buildGrid(*cache);
+        auto built = std::make_shared<Grid>();
+        buildGrid(*built);
+        cache = std::move(built);
     }
-    return *cache;
+    return cache;
 }
 
 void MigLayout::buildGrid(Grid &g) const
 {
+    g.entryCount = entries.size();
     for (int i = 0; i < entries.size(); ++i) {
         QLayoutItem *item = entries.at(i).item;
         // Hidden widgets take no cell at all; spacers and nested layouts always do.
@@ -530,7 +536,8 @@ void MigLayout::buildGrid(Grid &g) const
 void MigLayout::setGeometry(const QRect &rect)
 {
     QLayout::setGeometry(rect);
-    const Grid &g = grid();
+    const std::shared_ptr<const Grid> held = grid();
+    const Grid &g = *held;
     if (g.cells.empty())
         return;
     const QWidget *parent = parentWidget();
@@ -545,6 +552,9 @@ void MigLayout::setGeometry(const QRect &rect)
     const int originY = rect.y() + layoutOptions.insetTop;
 
     for (const Cell &cell : g.cells) {
+        // Items taken out while this pass placed others: the pass that follows places what is left.
+        if (entries.size() != g.entryCount)
+            return;
         const int cellX = columns[size_t(cell.col)].start;
         const int cellWidth = columns[size_t(cell.col + cell.spanX - 1)].end - cellX;
         const int cellY = rows[size_t(cell.row)].start;

@@ -44,7 +44,9 @@ private:
     };
     struct Grid;
 
-    const Grid &grid() const;
+    // The grid for this pass. A pass holds on to it: laying out an item can invalidate this
+    // layout (a list view showing its scroll bar does), which drops the cache mid-pass.
+    std::shared_ptr<const Grid> grid() const;
     void buildGrid(Grid &g) const;
 
     MigConstraints::Layout layoutOptions;
@@ -52,7 +54,7 @@ private:
     MigConstraints::Axis rowOptions;
     QList<Entry> entries;
     // Rebuilt lazily after invalidate(); setGeometry only places what it holds.
-    mutable std::unique_ptr<Grid> cache;
+    mutable std::shared_ptr<const Grid> cache;
 };
 
 } // namespace quillmark::utils
