@@ -22,6 +22,7 @@ def fail(message):
 
 def read_desktop_table():
     rows = []
+    suffixes = set()
     for n, line in enumerate((SRC / "desktop.tsv").read_text(encoding="utf-8").splitlines(), 1):
         if not line.strip() or line.startswith("#"):
             continue
@@ -34,13 +35,17 @@ def read_desktop_table():
                 fail(f"desktop.tsv:{n}: empty text, blanks at an end, a backslash or a control character")
         if (suffix == "base") != (locale == ""):
             fail(f"desktop.tsv:{n}: only the English line has no locale")
-        rows.append((suffix, locale, generic, comment))
+        if suffix in suffixes:
+            fail("desktop.tsv: a suffix appears twice")
+        suffixes.add(suffix)
+        # One bundle can serve several locales ("nb nn": both Norwegian written forms).
+        for one in locale.split() or [""]:
+            rows.append((suffix, one, generic, comment))
     if not rows or rows[0][0] != "base":
         fail("desktop.tsv: the English line comes first")
-    for column in (0, 1):
-        values = [r[column] for r in rows]
-        if len(set(values)) != len(values):
-            fail("desktop.tsv: a suffix or a locale appears twice")
+    locales = [r[1] for r in rows]
+    if len(set(locales)) != len(locales):
+        fail("desktop.tsv: a locale appears twice")
     return rows
 
 
@@ -54,7 +59,7 @@ def program_name(suffix):
 def main():
     rows = read_desktop_table()
     languages = sorted(p.stem for p in SRC.glob("*.tsv") if p.stem not in ("base", "desktop"))
-    listed = sorted(r[0] for r in rows[1:])
+    listed = sorted({r[0] for r in rows[1:]})
     if languages != listed:
         missing = sorted(set(languages) - set(listed))
         extra = sorted(set(listed) - set(languages))

@@ -223,7 +223,10 @@ void HRL::saveWindowSettings()
         return;
     const int x = std::max(0, placedAt.x());
     const int y = std::max(0, placedAt.y());
-    gP.setMainWindowLocation(x, y);
+    // No box while the program may be ending: a trace line says it.
+    if (!gP.setMainWindowLocation(x, y))
+        utils::Logger::log(QStringLiteral("HRL"), QStringLiteral("saveWindowSettings"),
+                           QStringLiteral("the window position could not be saved to ") + gP.fileName());
 }
 
 void HRL::dismiss()

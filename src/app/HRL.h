@@ -79,6 +79,9 @@ public:
     // Runs one refresh as the timer would (tests).
     void tickNow();
 
+    // Raises the window above others, as asked by the tray or by a second start.
+    void bringToFront();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
@@ -88,7 +91,6 @@ private:
     void createSystemTray();
     // Opens the pop-up menu from a right click on this widget.
     void attachPopup(QWidget *widget);
-    void bringToFront();
     // Shows a configuration dialog modally, above the window. While it is open the tray menu's
     // commands do nothing, so no second dialog, Reset View or Exit cuts into unsaved edits.
     void runConfigurationDialog(QDialog *dialog);

@@ -3,6 +3,7 @@
 #include "HRL.h"
 #include "Logger.h"
 #include "ProgramInfo.h"
+#include "SingleInstance.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -36,6 +37,12 @@ int main(int argc, char **argv)
     QApplication::setQuitOnLastWindowClosed(false);
     // Every window, message box included, reads in the direction of the desktop's language.
     QApplication::setLayoutDirection(QLocale::system().textDirection());
+    // A second start brings the running widget to the front instead.
+    quillmark::hrl::SingleInstance instance(ProgramInfo::APPLICATION);
+    if (!instance.claim())
+        return 0;
     quillmark::hrl::HRL hrl;
+    QObject::connect(&instance, &quillmark::hrl::SingleInstance::activationRequested, &hrl,
+                     &quillmark::hrl::HRL::bringToFront);
     return QApplication::exec();
 }

@@ -5,12 +5,15 @@
 #include "ClockColorRoles.h"
 #include "ColorRoles.h"
 #include "DateFormatter.h"
+#include "MessageBox.h"
 #include "MigLayout.h"
 #include "MyCellRenderer.h"
 #include "MyConstants.h"
 #include "MyJButtonWithImage.h"
 #include "MyJComboBox.h"
+#include "OwnerLock.h"
 #include "PaletteUtils.h"
+#include "TimeZoneObject.h"
 #include "UiDefaults.h"
 #include "WindowStacking.h"
 #include "ZoneDatabase.h"
@@ -99,6 +102,14 @@ void colourListBackground(MyJComboBox *list, const QColor &background)
         list, {{QPalette::Window, background}, {QPalette::Base, background}, {QPalette::Button, background}});
 }
 
+QStringList itemsOf(const QComboBox *box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    return items;
+}
+
 // The buttons look the same in both modes: every role is set, so none follows the dialog's.
 void keepOwnLook(QWidget *widget)
 {
@@ -124,9 +135,20 @@ MySettings::MySettings(const utils::ResourceBundle &bundle, QWidget *owner)
     // Not resizable: the size its content asks for.
     setFixedSize(sizeHint());
     utils::WindowStacking::centreOver(this, parentWidget());
+    utils::OwnerLock::lock(owner, this);
 }
 
-MySettings::~MySettings() = default;
+MySettings::~MySettings()
+{
+    // A dialog destroyed while still open must not leave the owner locked.
+    utils::OwnerLock::unlock(parentWidget(), this);
+}
+
+void MySettings::done(int result)
+{
+    utils::OwnerLock::unlock(parentWidget(), this);
+    QDialog::done(result);
+}
 
 void MySettings::myInit()
 {
@@ -241,6 +263,11 @@ void MySettings::myInit()
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     keepOwnLook(saveButton);
     keepOwnLook(cancelButton);
+    // Nothing is stored but by a press on Save: Enter must not press it.
+    for (MyJButtonWithImage *button : {saveButton, cancelButton}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
     buttonLayout->addWidget(saveButton);
     buttonLayout->addWidget(cancelButton);
     const bool ltr = QLocale::system().textDirection() == Qt::LeftToRight;
@@ -255,18 +282,37 @@ void MySettings::myInit()
 
 void MySettings::loadPref()
 {
-    // A stored value missing from its list leaves the list as it is.
-    if (const int i = DATE_PATTERNS.indexOf(uP.getDatePattern(MyConstants::DEFAULT_DATE_PATTERN)); i >= 0)
-        select(dateFormat_CB, int(i));
-    if (const int i = TIME_PATTERNS.indexOf(uP.getTimePattern(MyConstants::DEFAULT_TIME_PATTERN)); i >= 0)
-        select(timeFormat_CB, int(i));
+    // Each list shows what the clocks really use, so that Save keeps a value set by hand.
+    const QDateTime now = Clock::now();
+    const auto inEffect = [&now](const QString &pattern, const QString &defaultPattern) {
+        bool usable = false;
+        DateFormatter::format(pattern, now, ZoneDatabase::localZone(), &usable);
+        return usable ? pattern : defaultPattern;
+    };
+    if (offerEntry(dateFormat_CB,
+                   inEffect(uP.getDatePattern(MyConstants::DEFAULT_DATE_PATTERN), MyConstants::DEFAULT_DATE_PATTERN)))
+        sizeSampleField(displayDate, 16, itemsOf(dateFormat_CB), MyConstants::DEFAULT_DATE_PATTERN);
+    if (offerEntry(timeFormat_CB,
+                   inEffect(uP.getTimePattern(MyConstants::DEFAULT_TIME_PATTERN), MyConstants::DEFAULT_TIME_PATTERN)))
+        sizeSampleField(displayTime, 8, itemsOf(timeFormat_CB), MyConstants::DEFAULT_TIME_PATTERN);
     (uP.isVerticalLayout() ? vertical_RB : horizontal_RB)->setChecked(true);
     (uP.isRoundFlags() ? round_RB : rectangle_RB)->setChecked(true);
-    if (const int i = FONT_SIZES.indexOf(QString::number(uP.getTimeFontSize())); i >= 0)
-        select(timeFontSize_CB, int(i));
+    offerEntry(timeFontSize_CB, QString::number(TimeZoneObject::usableTimeFontSize(uP.getTimeFontSize())));
     select(taskBar_CB, uP.isOnTaskBar() ? 0 : 1);
     select(alwaysOnTop_CB, uP.isAlwaysOnTop() ? 0 : 1);
     select(darkMode_CB, uP.isDarkMode() ? 0 : 1);
+}
+
+bool MySettings::offerEntry(MyJComboBox *box, const QString &value)
+{
+    int index = box->findText(value, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    const bool added = index < 0;
+    if (added) {
+        box->insertItem(0, value);
+        index = 0;
+    }
+    select(box, index);
+    return added;
 }
 
 void MySettings::select(MyJComboBox *box, int index)
@@ -281,8 +327,9 @@ void MySettings::actionPerformed(const utils::ActionEvent &event)
 {
     const QObject *source = event.source;
     if (source == saveButton) {
-        saveIt();
-        accept();
+        // A save that did not reach the file leaves the dialog open with the user's choices.
+        if (saveIt())
+            accept();
     } else if (source == cancelButton) {
         reject();
     } else if (source == dateFormat_CB) {
@@ -294,17 +341,24 @@ void MySettings::actionPerformed(const utils::ActionEvent &event)
     }
 }
 
-void MySettings::saveIt()
+bool MySettings::saveIt()
 {
+    // Every setter runs even after one failed: each key holds either the old or the new value.
+    bool stored = uP.setDatePattern(dateFormat_CB->currentText());
+    stored &= uP.setTimePattern(timeFormat_CB->currentText());
+    stored &= uP.setVerticalLayout(vertical_RB->isChecked());
+    stored &= uP.setRoundFlags(round_RB->isChecked());
+    stored &= uP.setTimeFontSize(timeFontSize_CB->currentText().toInt());
+    stored &= uP.setOnTaskBar(taskBar_CB->currentIndex() == 0);
+    stored &= uP.setAlwaysOnTop(alwaysOnTop_CB->currentIndex() == 0);
+    stored &= uP.setDarkMode(darkMode_CB->currentIndex() == 0);
+    if (!stored) {
+        utils::MessageBox::error(this, labels.getString(QStringLiteral("popup.error.couldnotsave"), {uP.fileName()}),
+                                 labels.getString(QStringLiteral("popup.error")));
+        return false;
+    }
     dataChanged = true;
-    uP.setDatePattern(dateFormat_CB->currentText());
-    uP.setTimePattern(timeFormat_CB->currentText());
-    uP.setVerticalLayout(vertical_RB->isChecked());
-    uP.setRoundFlags(round_RB->isChecked());
-    uP.setTimeFontSize(timeFontSize_CB->currentText().toInt());
-    uP.setOnTaskBar(taskBar_CB->currentIndex() == 0);
-    uP.setAlwaysOnTop(alwaysOnTop_CB->currentIndex() == 0);
-    uP.setDarkMode(darkMode_CB->currentIndex() == 0);
+    return true;
 }
 
 QString MySettings::sample(const QString &pattern, const QString &defaultPattern, const QDateTime &instant) const

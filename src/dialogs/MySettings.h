@@ -39,13 +39,19 @@ public:
     // Colours the dialog dark (true) or light (false); a preview only, nothing is stored.
     void setDarkMode(bool flag);
     void actionPerformed(const utils::ActionEvent &event);
+    // Every way out (Save, Cancel, the close box, Escape) ends here and lets the owner go.
+    void done(int result) override;
 
 private:
     void myInit();
     void loadPref();
-    void saveIt();
+    // False, after telling the user, when the store did not take every setting.
+    bool saveIt();
     // Selects an item as a user would: the listener hears of it even when it was already selected.
     void select(utils::MyJComboBox *box, int index);
+    // Selects the value, first adding it as the list's first entry where the list lacks it;
+    // true when it was added.
+    bool offerEntry(utils::MyJComboBox *box, const QString &value);
     QString sample(const QString &pattern, const QString &defaultPattern, const QDateTime &instant) const;
     // Wide enough for the given columns and for the widest sample of any offered pattern now.
     void sizeSampleField(QLineEdit *field, int columns, const QStringList &patterns, const QString &defaultPattern);

@@ -28,6 +28,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
@@ -104,6 +105,9 @@ TimeZoneDialog::TimeZoneDialog(const utils::GuiPreferences &gP, UserPreferences 
     setButtonsAndItems();
     // 400 (500 with the large font) by 460, or as wide as the longest entry asks.
     resize(std::max(MIN_WIDTH + extraWidth, sizeHint().width()), MIN_HEIGHT);
+    // Never wider than the screen, so every button can be reached.
+    if (const QScreen *screen = owner ? owner->screen() : this->screen())
+        setMaximumWidth(std::max(screen->availableGeometry().width(), MIN_WIDTH + extraWidth));
 
     // Escape typed on the list or on Save does nothing; Enter on Close closes.
     for (QObject *watched : {static_cast<QObject *>(timeZonesList), static_cast<QObject *>(saveButton),
@@ -376,22 +380,26 @@ QString TimeZoneDialog::stripUTC(const QString &entry) const
     return entry.contains(u')') ? ZoneEntryModel::identifierOf(entry) : ZoneDatabase::localZoneId();
 }
 
-void TimeZoneDialog::handleSave()
+bool TimeZoneDialog::handleSave()
 {
     if (!madeChange)
-        return;
+        return true;
     const QStringList entries = timeZonesModel->stringList();
-    if (entries.isEmpty()) {
-        uP->setTimeZones(ZoneDatabase::localZoneId());
-    } else {
-        QStringList ids;
-        for (const QString &entry : entries)
-            ids << stripUTC(entry);
-        uP->setTimeZones(ids.join(u';'));
+    QStringList ids;
+    for (const QString &entry : entries)
+        ids << stripUTC(entry);
+    if (ids.isEmpty())
+        ids << ZoneDatabase::localZoneId();
+    if (!uP->setTimeZones(ids.join(u';'))) {
+        // The edit stays, and Save with it, to be tried again.
+        MessageBox::error(this, labels.getString(QStringLiteral("popup.error.couldnotsave"), {uP->fileName()}),
+                          labels.getString(QStringLiteral("popup.error")));
+        return false;
     }
     madeChange = false;
     dataChanged = true;
     saveButton->setEnabled(false);
+    return true;
 }
 
 void TimeZoneDialog::handleClose()

@@ -87,7 +87,8 @@ private:
     void moveSelected(int step);
     void handleAdd();
     void handleDelete();
-    void handleSave();
+    // False, after an error box, when the store did not take the list.
+    bool handleSave();
     void handleClose();
     void dialogCleanUp();
     // Once only: the toolkit defaults back as they were before, the owner free again.

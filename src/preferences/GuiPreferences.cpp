@@ -158,10 +158,11 @@ QPoint GuiPreferences::getMainWindowLocation(int defaultX, int defaultY) const
                   prefs.getInt(GUIConstants::KEY_MAIN_WINDOW_POSY, defaultY));
 }
 
-void GuiPreferences::setMainWindowLocation(int x, int y)
+bool GuiPreferences::setMainWindowLocation(int x, int y)
 {
-    prefs.putInt(GUIConstants::KEY_MAIN_WINDOW_POSX, x);
-    prefs.putInt(GUIConstants::KEY_MAIN_WINDOW_POSY, y);
+    const bool xStored = prefs.putInt(GUIConstants::KEY_MAIN_WINDOW_POSX, x);
+    const bool yStored = prefs.putInt(GUIConstants::KEY_MAIN_WINDOW_POSY, y);
+    return xStored && yStored;
 }
 
 QSize GuiPreferences::getMainWindowSize(int defaultWidth, int defaultHeight) const

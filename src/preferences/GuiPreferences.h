@@ -47,7 +47,8 @@ public:
     void setMainToolbarPosition(int position);
 
     QPoint getMainWindowLocation(int defaultX, int defaultY) const;
-    void setMainWindowLocation(int x, int y);
+    // False when the store did not take both coordinates.
+    bool setMainWindowLocation(int x, int y);
     QSize getMainWindowSize(int defaultWidth, int defaultHeight) const;
     void setMainWindowSize(int width, int height);
 

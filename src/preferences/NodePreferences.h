@@ -18,6 +18,8 @@ public:
     void setHandler(const QString &key, const QString &value);
     void setHandler(const QString &key, qint64 value);
     void remove(const QString &key);
+    // The file behind the store.
+    QString fileName() const { return prefs.fileName(); }
 
     // "/" followed by the class name with every "." a "/": "/com/quillmark/hrl/HRL".
     static QString nodePathOf(const QString &className);

@@ -97,6 +97,11 @@ QSettings &PreferencesNode::store() const
     return *settings;
 }
 
+QString PreferencesNode::fileName() const
+{
+    return store().fileName();
+}
+
 bool PreferencesNode::readable() const
 {
     store();
@@ -135,12 +140,8 @@ QString PreferencesNode::getJoined(const QString &key, const QString &defaultVal
     for (QString &part : parts)
         part = part.trimmed();
     const QString meant = parts.join(u';');
-    if (meant != value) {
-        if (prepareWrite()) {
-            store().setValue(key, meant);
-            writeThrough("getJoined");
-        }
-    }
+    if (meant != value)
+        writeThrough("getJoined", key, meant);
     return meant;
 }
 
@@ -149,20 +150,14 @@ bool PreferencesNode::contains(const QString &key) const
     return readable() && store().contains(key);
 }
 
-void PreferencesNode::put(const QString &key, const QString &value)
+bool PreferencesNode::put(const QString &key, const QString &value)
 {
-    if (!prepareWrite())
-        return;
-    store().setValue(key, value);
-    writeThrough("put");
+    return writeThrough("put", key, value);
 }
 
-void PreferencesNode::remove(const QString &key)
+bool PreferencesNode::remove(const QString &key)
 {
-    if (!prepareWrite())
-        return;
-    store().remove(key);
-    writeThrough("remove");
+    return writeThrough("remove", key, std::nullopt);
 }
 
 bool PreferencesNode::getBool(const QString &key, bool defaultValue) const
@@ -187,19 +182,19 @@ qint64 PreferencesNode::getLong(const QString &key, qint64 defaultValue) const
     return parseLong(get(key, QString()), &value) ? value : defaultValue;
 }
 
-void PreferencesNode::putBool(const QString &key, bool value)
+bool PreferencesNode::putBool(const QString &key, bool value)
 {
-    put(key, value ? QStringLiteral("true") : QStringLiteral("false"));
+    return put(key, value ? QStringLiteral("true") : QStringLiteral("false"));
 }
 
-void PreferencesNode::putInt(const QString &key, int value)
+bool PreferencesNode::putInt(const QString &key, int value)
 {
-    put(key, QString::number(value));
+    return put(key, QString::number(value));
 }
 
-void PreferencesNode::putLong(const QString &key, qint64 value)
+bool PreferencesNode::putLong(const QString &key, qint64 value)
 {
-    put(key, QString::number(value));
+    return put(key, QString::number(value));
 }
 
 PreferencesNode PreferencesNode::child(const QString &relativePath) const
@@ -224,24 +219,43 @@ bool PreferencesNode::parseLong(const QString &text, qint64 *value)
     return parseDecimal(text, std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max(), value);
 }
 
-void PreferencesNode::writeThrough(const char *operation) const
+bool PreferencesNode::writeThrough(const char *operation, const QString &key,
+                                   const std::optional<QString> &value) const
 {
-    QSettings &settings = store();
-    settings.sync();
-    const QSettings::Status status = settings.status();
+    store();
+    if (!prepareWrite())
+        return false;
+    // A QSettings keeps the first error it met for good, and the one that reads here may have met
+    // one long ago: a writer of its own says what this write did.
+    const std::unique_ptr<QSettings> writer = openSettings(nodePath);
+    const QVariant before = writer->value(key);
+    if (value)
+        writer->setValue(key, *value);
+    else
+        writer->remove(key);
+    writer->sync();
+    const QSettings::Status status = writer->status();
     if (status == QSettings::NoError)
-        return;
-    const QString file = settings.fileName();
+        return true;
+
+    // Every QSettings of the process shares what one of them set, written or not: put the old
+    // value back, so no reader shows a change the file does not hold.
+    if (before.isValid())
+        writer->setValue(key, before);
+    else
+        writer->remove(key);
+    const QString file = writer->fileName();
     {
         const QMutexLocker lock(&reportedMutex);
         if (reportedFiles().contains(file))
-            return;
+            return false;
         reportedFiles().insert(file);
     }
     const QString reason = status == QSettings::AccessError ? QStringLiteral("cannot write the preferences store ")
                                                             : QStringLiteral("malformed preferences store ");
     Logger::log(QStringLiteral("PreferencesNode"), QString::fromLatin1(operation),
                 QStringLiteral("Exception: ") + reason + file);
+    return false;
 }
 
 } // namespace quillmark::utils

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class QSettings;
 
@@ -11,8 +12,9 @@ namespace quillmark::utils {
 // One node of the per-user preferences store, addressed by a "/" path such as
 // "/com/quillmark/hrl/HRL". Backed by a group of the user-scope INI settings of the program;
 // nothing is cached here, so every node on a path sees the writes of every other at once.
-// Writes go through to the file immediately; a store that cannot be written is reported once
-// as a trace line and otherwise ignored. A file that cannot be read as settings reads as empty
+// Writes go through to the file immediately. A write that does not reach the file returns false
+// and is undone in this process too, so nothing shows a value that the next start would not;
+// the first such failure of a file is also reported as a trace line. A file that cannot be read as settings reads as empty
 // and is never overwritten (see PreferencesFile).
 class PreferencesNode final
 {
@@ -23,6 +25,8 @@ public:
     ~PreferencesNode();
 
     QString path() const { return nodePath; }
+    // The file behind the store, as shown to the user when it cannot be written.
+    QString fileName() const;
 
     QString get(const QString &key, const QString &defaultValue) const;
     // A text of parts joined by ";". The INI format takes an unquoted ";" for the start of a
@@ -30,17 +34,17 @@ public:
     // line is read whole, as meant, and written back quoted.
     QString getJoined(const QString &key, const QString &defaultValue) const;
     bool contains(const QString &key) const;
-    void put(const QString &key, const QString &value);
-    void remove(const QString &key);
+    bool put(const QString &key, const QString &value);
+    bool remove(const QString &key);
 
     // Booleans are "true"/"false" in any letter case; integers strictly decimal. Anything else,
     // like an absent key, reads as the default.
     bool getBool(const QString &key, bool defaultValue) const;
     int getInt(const QString &key, int defaultValue) const;
     qint64 getLong(const QString &key, qint64 defaultValue) const;
-    void putBool(const QString &key, bool value);
-    void putInt(const QString &key, int value);
-    void putLong(const QString &key, qint64 value);
+    bool putBool(const QString &key, bool value);
+    bool putInt(const QString &key, int value);
+    bool putLong(const QString &key, qint64 value);
 
     // The node at a path relative to this one ("RecentFiles/3").
     PreferencesNode child(const QString &relativePath) const;
@@ -56,7 +60,8 @@ private:
     bool readable() const;
     // False where the store must not be written.
     bool prepareWrite() const;
-    void writeThrough(const char *operation) const;
+    // Sets the key (or removes it, without a value) and syncs; true when the file holds the change.
+    bool writeThrough(const char *operation, const QString &key, const std::optional<QString> &value) const;
 
     QString nodePath;
     mutable std::unique_ptr<QSettings> settings;

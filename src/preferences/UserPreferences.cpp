@@ -15,9 +15,9 @@ QString UserPreferences::getDatePattern(const QString &defaultPattern) const
     return prefs.get(MyConstants::KEY_DATE_PATTERN, defaultPattern);
 }
 
-void UserPreferences::setDatePattern(const QString &pattern)
+bool UserPreferences::setDatePattern(const QString &pattern)
 {
-    prefs.put(MyConstants::KEY_DATE_PATTERN, pattern);
+    return prefs.put(MyConstants::KEY_DATE_PATTERN, pattern);
 }
 
 QString UserPreferences::getTimePattern(const QString &defaultPattern) const
@@ -25,9 +25,9 @@ QString UserPreferences::getTimePattern(const QString &defaultPattern) const
     return prefs.get(MyConstants::KEY_TIME_PATTERN, defaultPattern);
 }
 
-void UserPreferences::setTimePattern(const QString &pattern)
+bool UserPreferences::setTimePattern(const QString &pattern)
 {
-    prefs.put(MyConstants::KEY_TIME_PATTERN, pattern);
+    return prefs.put(MyConstants::KEY_TIME_PATTERN, pattern);
 }
 
 bool UserPreferences::isVerticalLayout() const
@@ -35,9 +35,9 @@ bool UserPreferences::isVerticalLayout() const
     return prefs.getBool(MyConstants::KEY_VERTICAL_LAYOUT, true);
 }
 
-void UserPreferences::setVerticalLayout(bool flag)
+bool UserPreferences::setVerticalLayout(bool flag)
 {
-    prefs.putBool(MyConstants::KEY_VERTICAL_LAYOUT, flag);
+    return prefs.putBool(MyConstants::KEY_VERTICAL_LAYOUT, flag);
 }
 
 bool UserPreferences::isRoundFlags() const
@@ -45,9 +45,9 @@ bool UserPreferences::isRoundFlags() const
     return prefs.getBool(MyConstants::KEY_ROUND_FLAGS, true);
 }
 
-void UserPreferences::setRoundFlags(bool flag)
+bool UserPreferences::setRoundFlags(bool flag)
 {
-    prefs.putBool(MyConstants::KEY_ROUND_FLAGS, flag);
+    return prefs.putBool(MyConstants::KEY_ROUND_FLAGS, flag);
 }
 
 int UserPreferences::getTimeFontSize() const
@@ -55,9 +55,9 @@ int UserPreferences::getTimeFontSize() const
     return prefs.getInt(MyConstants::KEY_TIME_FONT_WIDTH, MyConstants::DEFAULT_FONT_WIDTH);
 }
 
-void UserPreferences::setTimeFontSize(int size)
+bool UserPreferences::setTimeFontSize(int size)
 {
-    prefs.putInt(MyConstants::KEY_TIME_FONT_WIDTH, size);
+    return prefs.putInt(MyConstants::KEY_TIME_FONT_WIDTH, size);
 }
 
 bool UserPreferences::isOnTaskBar() const
@@ -65,9 +65,9 @@ bool UserPreferences::isOnTaskBar() const
     return prefs.getBool(MyConstants::KEY_ON_TASKBAR, false);
 }
 
-void UserPreferences::setOnTaskBar(bool flag)
+bool UserPreferences::setOnTaskBar(bool flag)
 {
-    prefs.putBool(MyConstants::KEY_ON_TASKBAR, flag);
+    return prefs.putBool(MyConstants::KEY_ON_TASKBAR, flag);
 }
 
 bool UserPreferences::isAlwaysOnTop() const
@@ -75,9 +75,9 @@ bool UserPreferences::isAlwaysOnTop() const
     return prefs.getBool(MyConstants::KEY_ALWAYS_ON_TOP, true);
 }
 
-void UserPreferences::setAlwaysOnTop(bool flag)
+bool UserPreferences::setAlwaysOnTop(bool flag)
 {
-    prefs.putBool(MyConstants::KEY_ALWAYS_ON_TOP, flag);
+    return prefs.putBool(MyConstants::KEY_ALWAYS_ON_TOP, flag);
 }
 
 bool UserPreferences::isDarkMode() const
@@ -85,9 +85,9 @@ bool UserPreferences::isDarkMode() const
     return prefs.getBool(MyConstants::KEY_DARK_MODE, false);
 }
 
-void UserPreferences::setDarkMode(bool flag)
+bool UserPreferences::setDarkMode(bool flag)
 {
-    prefs.putBool(MyConstants::KEY_DARK_MODE, flag);
+    return prefs.putBool(MyConstants::KEY_DARK_MODE, flag);
 }
 
 QString UserPreferences::defaultTimeZones(const QString &localId)
@@ -114,9 +114,9 @@ QStringList UserPreferences::getTimeZones() const
     return ids;
 }
 
-void UserPreferences::setTimeZones(const QString &zones)
+bool UserPreferences::setTimeZones(const QString &zones)
 {
-    prefs.put(MyConstants::KEY_TIME_ZONES, zones);
+    return prefs.put(MyConstants::KEY_TIME_ZONES, zones);
 }
 
 void UserPreferences::removePreferences()
@@ -133,9 +133,9 @@ int UserPreferences::getHandler(const QString &key, int defaultValue) const
     return prefs.getInt(key, defaultValue);
 }
 
-void UserPreferences::setHandler(const QString &key, int value)
+bool UserPreferences::setHandler(const QString &key, int value)
 {
-    prefs.putInt(key, value);
+    return prefs.putInt(key, value);
 }
 
 } // namespace quillmark::hrl

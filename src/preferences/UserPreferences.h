@@ -8,7 +8,8 @@
 namespace quillmark::hrl {
 
 // Typed access to the clock program's own settings. Nothing is cached: each getter reads the
-// store and each setter writes it at once, so instances on one node always agree.
+// store and each setter writes it at once, so instances on one node always agree. A setter
+// returns false when the store did not take the value.
 class UserPreferences final : public utils::NodePreferences
 {
 public:
@@ -17,28 +18,28 @@ public:
     Q_DISABLE_COPY_MOVE(UserPreferences)
 
     QString getDatePattern(const QString &defaultPattern) const;
-    void setDatePattern(const QString &pattern);
+    bool setDatePattern(const QString &pattern);
     QString getTimePattern(const QString &defaultPattern) const;
-    void setTimePattern(const QString &pattern);
+    bool setTimePattern(const QString &pattern);
 
     bool isVerticalLayout() const;
-    void setVerticalLayout(bool flag);
+    bool setVerticalLayout(bool flag);
     bool isRoundFlags() const;
-    void setRoundFlags(bool flag);
+    bool setRoundFlags(bool flag);
     // Stored under "TimeFontWidth".
     int getTimeFontSize() const;
-    void setTimeFontSize(int size);
+    bool setTimeFontSize(int size);
     bool isOnTaskBar() const;
-    void setOnTaskBar(bool flag);
+    bool setOnTaskBar(bool flag);
     bool isAlwaysOnTop() const;
-    void setAlwaysOnTop(bool flag);
+    bool setAlwaysOnTop(bool flag);
     bool isDarkMode() const;
-    void setDarkMode(bool flag);
+    bool setDarkMode(bool flag);
 
     // The stored ids in stored order; without a stored list, the local zone followed by a preset.
     QStringList getTimeZones() const;
     // The ids already joined with ";".
-    void setTimeZones(const QString &zones);
+    bool setTimeZones(const QString &zones);
 
     // Resets patterns, font size, layout and flag shape; keeps the zones and the window flags.
     void removePreferences();
@@ -47,7 +48,7 @@ public:
     using NodePreferences::getHandler;
     using NodePreferences::setHandler;
     int getHandler(const QString &key, int defaultValue) const;
-    void setHandler(const QString &key, int value);
+    bool setHandler(const QString &key, int value);
 
     // The default zone list for a local zone: the id, ";" and the preset chosen for it.
     static QString defaultTimeZones(const QString &localId);

@@ -6,6 +6,7 @@
 #include "ColorRoles.h"
 #include "IconLabel.h"
 #include "Logger.h"
+#include "MessageBox.h"
 #include "MigLayout.h"
 #include "MyJButtonWithImage.h"
 #include "OwnerLock.h"
@@ -67,7 +68,7 @@ AboutBoxDialog::AboutBoxDialog(QWidget *owner, const QString &programName, const
     // Its size is fixed: a title and a close box, nothing to maximise or minimise.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     Logger::log(ClassName, QStringLiteral("<init>"), QString());
-    const ResourceBundle texts = ResourceBundle::getBundle(SharedBundle, QLocale::system());
+    texts = ResourceBundle::getBundle(SharedBundle, QLocale::system());
     setWindowTitle(texts.getString(QStringLiteral("menu.about")));
 
     PaletteUtils::setOpaqueColors(this, {{QPalette::Window, UiDefaults::getColor(UiDefaults::PANEL_BACKGROUND)},
@@ -76,7 +77,7 @@ AboutBoxDialog::AboutBoxDialog(QWidget *owner, const QString &programName, const
     auto *layout = new MigLayout(QString(), QString(), QString(), this);
     layout->addWidget(createIconPanel(iconPath), QStringLiteral("spany 3"));
 
-    const auto text = [&texts](const char *key) { return texts.getString(QString::fromLatin1(key)); };
+    const auto text = [this](const char *key) { return texts.getString(QString::fromLatin1(key)); };
     const QString wrap = QStringLiteral("skip, wrap");
     const QString wrapPara = QStringLiteral("skip, wrap para");
     addText(programName, true, QStringLiteral("wrap"));
@@ -204,11 +205,17 @@ bool AboutBoxDialog::eventFilter(QObject *watched, QEvent *event)
         const auto *mouse = static_cast<QMouseEvent *>(event);
         const auto *link = static_cast<QWidget *>(watched);
         if (mouse->button() == Qt::LeftButton && link->rect().contains(mouse->position().toPoint())) {
-            if (watched == homePageLink)
-                AccessOther::openWebPage(HOME_PAGE);
-            else
-                AccessOther::createEmail(QStringLiteral("mailto:") + SUPPORT_EMAIL
-                                         + QStringLiteral("?subject=Question regarding ") + getProgramName());
+            const bool home = watched == homePageLink;
+            const bool opened = home ? AccessOther::openWebPage(HOME_PAGE)
+                                     : AccessOther::createEmail(QStringLiteral("mailto:") + SUPPORT_EMAIL
+                                                                + QStringLiteral("?subject=Question regarding ")
+                                                                + getProgramName());
+            // Without a browser or mail program the user still gets the address, to copy.
+            if (!opened)
+                MessageBox::error(this,
+                                  texts.getString(QStringLiteral("popup.error.couldnotopenlink"),
+                                                  {home ? HOME_PAGE : SUPPORT_EMAIL}),
+                                  texts.getString(QStringLiteral("popup.error")));
             return true;
         }
     }

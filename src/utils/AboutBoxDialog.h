@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ResourceBundle.h"
+
 #include <QColor>
 #include <QDialog>
 #include <QPointer>
@@ -60,6 +62,7 @@ private:
 
     QPointer<QWidget> owner;
     QString programName;
+    ResourceBundle texts;
     IconLabel *homePageLink = nullptr;
     IconLabel *supportLink = nullptr;
     MyJButtonWithImage *closeButton = nullptr;

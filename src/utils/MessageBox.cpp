@@ -68,6 +68,8 @@ MessageBox::Answer MessageBox::show(Kind kind, QWidget *parent, const QString &t
     box->setAttribute(Qt::WA_DeleteOnClose, false);
     box->setWindowTitle(title);
     box->setText(text);
+    // An address or a path in a message can be copied.
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
     PaletteUtils::setColors(box,
                             {{QPalette::Window, UiDefaults::getColor(UiDefaults::OPTION_PANE_BACKGROUND)},
                              {QPalette::WindowText, UiDefaults::getColor(UiDefaults::OPTION_PANE_MESSAGE_FOREGROUND)}});

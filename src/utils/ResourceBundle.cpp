@@ -1,5 +1,6 @@
 #include "ResourceBundle.h"
 
+#include "BidiText.h"
 #include "Logger.h"
 
 #include <QDir>
@@ -55,7 +56,8 @@ QString fileLanguage(QString language)
         return QStringLiteral("iw");
     if (language == u"id")
         return QStringLiteral("in");
-    if (language == u"nb")
+    // Both written forms of Norwegian read the one Norwegian file.
+    if (language == u"nb" || language == u"nn")
         return QStringLiteral("no");
     return language;
 }
@@ -169,6 +171,14 @@ bool ResourceBundle::containsKey(const QString &key) const
             return true;
     }
     return false;
+}
+
+QString ResourceBundle::getString(const QString &key, const QStringList &arguments) const
+{
+    QString text = getString(key);
+    for (qsizetype i = 0; i < arguments.size(); ++i)
+        text.replace(u'{' + QString::number(i) + u'}', BidiText::isolate(arguments.at(i)));
+    return text;
 }
 
 QString ResourceBundle::getString(const QString &key) const

@@ -27,6 +27,9 @@ public:
 
     // The text of the first file of the chain that has the key; the key itself when none has it.
     QString getString(const QString &key) const;
+    // The text with "{0}", "{1}", ... replaced by the arguments, each isolated for right-to-left
+    // layouts (see BidiText).
+    QString getString(const QString &key, const QStringList &arguments) const;
     bool containsKey(const QString &key) const;
     // Resource paths of the chain, most specific first.
     QStringList chain() const { return paths; }

@@ -262,22 +262,37 @@ private Q_SLOTS:
         QVERIFY(usesDarkRenderers(next));
     }
 
-    void storedValuesOutsideTheListsShowTheFirstItemAndSaveReplacesThem()
+    // Each list shows what the clocks use: a value set by hand stays through Save, an unusable
+    // one shows the default the clocks fall back on.
+    void storedValuesOutsideTheListsShowWhatTheClocksUse_data()
     {
+        QTest::addColumn<QString>("datePattern");
+        QTest::addColumn<int>("fontSize");
+        QTest::addColumn<QString>("shownDate");
+        QTest::addColumn<QString>("shownFont");
+        QTest::addColumn<QString>("sample");
+        QTest::newRow("set by hand") << u"dd.MM.yyyy G"_s << 13 << u"dd.MM.yyyy G"_s << u"13"_s << u"15.07.2026 AD"_s;
+        QTest::newRow("unusable") << u"yyyy-MM-dd'"_s << 999 << u"yyyy-MM-dd"_s << u"18"_s << u"2026-07-15"_s;
+    }
+
+    void storedValuesOutsideTheListsShowWhatTheClocksUse()
+    {
+        QFETCH(QString, datePattern);
+        QFETCH(int, fontSize);
+        QFETCH(QString, shownDate);
+        QFETCH(QString, shownFont);
+        QFETCH(QString, sample);
         auto uP = prefs();
-        uP.setDatePattern(u"dd.MM.yyyy"_s);
-        uP.setTimePattern(u"HH.mm"_s);
-        uP.setTimeFontSize(13);
+        uP.setDatePattern(datePattern);
+        uP.setTimeFontSize(fontSize);
         MySettings dialog(bundle(), nullptr);
-        QCOMPARE(list(&dialog, "dateFormat_CB")->currentText(), u"yyyy-MM-dd"_s);
-        QCOMPARE(list(&dialog, "timeFormat_CB")->currentText(), u"hh:mm a"_s);
-        QCOMPARE(list(&dialog, "timeFontSize_CB")->currentText(), u"10"_s);
-        QCOMPARE(sampleText(&dialog, "displayDate"), u"2026-07-15"_s);
-        QCOMPARE(sampleText(&dialog, "displayTime"), u"02:04 PM"_s);
+        QCOMPARE(list(&dialog, "dateFormat_CB")->currentText(), shownDate);
+        QCOMPARE(list(&dialog, "timeFontSize_CB")->currentText(), shownFont);
+        QCOMPARE(sampleText(&dialog, "displayDate"), sample);
+        QCOMPARE(list(&dialog, "dateFormat_CB")->count(), MySettings::DATE_PATTERNS.size() + (shownDate == datePattern));
         part<QPushButton>(&dialog, "saveButton")->click();
-        QCOMPARE(uP.getDatePattern(QString()), u"yyyy-MM-dd"_s);
-        QCOMPARE(uP.getTimePattern(QString()), u"hh:mm a"_s);
-        QCOMPARE(uP.getTimeFontSize(), 10);
+        QCOMPARE(uP.getDatePattern(QString()), shownDate);
+        QCOMPARE(uP.getTimeFontSize(), shownFont.toInt());
     }
 
     void darkModeOnThenOffRestoresLightColoursButKeepsTheDarkRenderers()
@@ -359,6 +374,34 @@ private Q_SLOTS:
             QVERIFY(!dialog.isVisible());
             QVERIFY(!dialog.isDataChanged());
             QVERIFY2(stored(store()).isEmpty(), qPrintable(QString::number(way)));
+        }
+    }
+
+    // Only Save stores: Enter presses nothing, wherever the focus is. The owner takes no input
+    // while the dialog is open, however it ends.
+    void enterWritesNothingAndTheOwnerWaits()
+    {
+        QWidget owner;
+        owner.show();
+        for (const char *name : {"", "dateFormat_CB", "timeFormat_CB", "timeFontSize_CB", "taskBar_CB",
+                                 "alwaysOnTop_CB", "darkMode_CB"}) {
+            MySettings dialog(bundle(), &owner);
+            QVERIFY(!owner.isEnabled());
+            bool openAfterEnter = false;
+            QTimer::singleShot(0, this, [name, &openAfterEnter] {
+                QWidget *open = QApplication::activeModalWidget();
+                QWidget *target = *name ? part<QWidget>(open, name) : open;
+                target->setFocus();
+                QTest::keyClick(target, Qt::Key_Return);
+                QTest::keyClick(target, Qt::Key_Enter);
+                openAfterEnter = open->isVisible();
+                QTest::keyClick(open, Qt::Key_Escape);
+            });
+            QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+            QVERIFY2(openAfterEnter, name);
+            QVERIFY(!dialog.isDataChanged());
+            QVERIFY2(stored(store()).isEmpty(), name);
+            QVERIFY(owner.isEnabled());
         }
     }
 

@@ -3,6 +3,7 @@
 #include "TestEnv.h"
 #include "UserPreferences.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTest>
@@ -83,16 +84,26 @@ void TestPreferencesNode::unwritableStoreCostsOneTraceLine()
 
     StdoutCapture capture;
     UserPreferences prefs(QStringLiteral("com.quillmark.hrl.HRL"));
-    prefs.setDarkMode(true);
-    prefs.setTimeFontSize(20);
+    QVERIFY(!prefs.setDarkMode(true));
+    QVERIFY(!prefs.setTimeFontSize(20));
     prefs.removePreferences();
-    UserPreferences(QStringLiteral("com.quillmark.hrl.HRL")).setOnTaskBar(true);
+    QVERIFY(!UserPreferences(QStringLiteral("com.quillmark.hrl.HRL")).setOnTaskBar(true));
     const QStringList lines = capture.lines();
 
     QCOMPARE(lines.size(), 1);
     const QString expected = QStringLiteral(" PreferencesNode: put: Exception: cannot write the preferences store ");
     QVERIFY2(lines.at(0).contains(expected), qPrintable(lines.at(0)));
-    QCOMPARE(prefs.isDarkMode(), true);
+    // Nothing in this process shows what the file does not hold.
+    QCOMPARE(prefs.isDarkMode(), false);
+    QCOMPARE(prefs.getTimeFontSize(), 18);
+
+    // Once the store can be written again, the next write says so and lands.
+    QVERIFY(plain.remove());
+    QVERIFY(QDir().mkpath(plain.fileName()));
+    QVERIFY(prefs.setDarkMode(true));
+    QSettings reader(prefs.fileName(), QSettings::IniFormat);
+    QCOMPARE(reader.value(QStringLiteral("com/quillmark/hrl/HRL/DarkMode")).toString(), QStringLiteral("true"));
+    QCOMPARE(reader.value(QStringLiteral("com/quillmark/hrl/HRL/OnTaskBar")), QVariant());
 }
 
 QTEST_MAIN(TestPreferencesNode)

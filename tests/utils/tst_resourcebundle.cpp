@@ -97,8 +97,8 @@ private Q_SLOTS:
     {
         const QSet<QString> appKeys = keysOf(AppDir + QStringLiteral("Lang.properties"));
         const QSet<QString> sharedKeys = keysOf(SharedDir + QStringLiteral("Lang.properties"));
-        QCOMPARE(appKeys.size(), 41);
-        QCOMPARE(sharedKeys.size(), 13);
+        QCOMPARE(appKeys.size(), 51);
+        QCOMPARE(sharedKeys.size(), 15);
 
         for (const auto &[dir, keys] : {std::pair{AppDir, appKeys}, std::pair{SharedDir, sharedKeys}}) {
             QStringList expected = fileNames(dir);
