@@ -13,6 +13,7 @@
 #include "MigLayout.h"
 #include "MyConstants.h"
 #include "MyMenuItem.h"
+#include "PaletteUtils.h"
 #include "MySettings.h"
 #include "ProgramInfo.h"
 #include "SystemProperties.h"
@@ -118,6 +119,7 @@ HRL::HRL()
     } else if (QStyle *style = QStyleFactory::create(QStringLiteral("Fusion"))) {
         QApplication::setStyle(style);
     }
+    utils::PaletteUtils::disableStyleCache();
     utils::SystemUtils::loadHNAndCHNasProperties();
     utils::UiDefaults::put(utils::UiDefaults::BOLD_METAL, false);
 

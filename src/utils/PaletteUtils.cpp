@@ -1,5 +1,6 @@
 #include "PaletteUtils.h"
 
+#include <QPixmapCache>
 #include <QWidget>
 
 namespace quillmark::utils {
@@ -42,6 +43,12 @@ void PaletteUtils::setTextAndBackground(QWidget *widget, const QColor &text, con
                        {QPalette::Window, background},
                        {QPalette::Base, background},
                        {QPalette::Button, background}});
+}
+
+void PaletteUtils::disableStyleCache()
+{
+    QPixmapCache::setCacheLimit(0);
+    QPixmapCache::clear();
 }
 
 } // namespace quillmark::utils

@@ -30,6 +30,11 @@ public:
     static void setBackground(QWidget *widget, const QColor &color);
     // Text and background of a control in all their roles: a label's, a field's and a button's.
     static void setTextAndBackground(QWidget *widget, const QColor &text, const QColor &background);
+    // Turns off the style's cache of drawn controls. It keys what it draws by palette, and every
+    // dialog brings palettes of its own that die with it; the cache never forgets the names of
+    // its keys, not even when cleared, so each open of a dialog would leave kilobytes behind for
+    // good. Our windows are small: drawing their few controls afresh costs nothing to see.
+    static void disableStyleCache();
 };
 
 } // namespace quillmark::utils

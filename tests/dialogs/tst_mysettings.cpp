@@ -6,6 +6,7 @@
 #include "DateFormatter.h"
 #include "DialogParts.h"
 #include "FreshStoreTest.h"
+#include "MessageBox.h"
 #include "MyCellRenderer.h"
 #include "MyConstants.h"
 #include "MyJButtonWithImage.h"
@@ -20,6 +21,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +32,7 @@
 #include <QTest>
 #include <QTimer>
 
+using quillmark::utils::MessageBox;
 using namespace quillmark::hrl;
 using namespace Qt::StringLiterals;
 using quillmark::utils::ColorRoles;
@@ -403,6 +406,35 @@ private Q_SLOTS:
             QVERIFY2(stored(store()).isEmpty(), name);
             QVERIFY(owner.isEnabled());
         }
+    }
+
+    // A save the store does not take says so; the dialog stays open with the user's choices.
+    void aFailedSaveKeepsTheDialogOpen()
+    {
+        auto uP = prefs();
+        uP.setDarkMode(false);
+        const QString file = uP.fileName();
+        MySettings dialog(bundle(), nullptr);
+        choose(list(&dialog, "darkMode_CB"), u"Yes"_s);
+        QVERIFY(QFile::remove(file));
+        QVERIFY(QDir().mkdir(file));
+        MessageBox::setNextAnswer(MessageBox::Ok);
+        dialog.show();
+        part<QPushButton>(&dialog, "saveButton")->click();
+        const QList<MessageBox::Record> boxes = MessageBox::takeRecords();
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes.first().kind, MessageBox::Error);
+        QVERIFY(boxes.first().text.contains(file));
+        QVERIFY(dialog.isVisible());
+        QVERIFY(!dialog.isDataChanged());
+        QCOMPARE(list(&dialog, "darkMode_CB")->currentText(), u"Yes"_s);
+        QVERIFY(!uP.isDarkMode());
+
+        QVERIFY(QDir().rmdir(file));
+        part<QPushButton>(&dialog, "saveButton")->click();
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(dialog.isDataChanged());
+        QVERIFY(uP.isDarkMode());
     }
 
     void darkRendererPaintsItsColours()

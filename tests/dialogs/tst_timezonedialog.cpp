@@ -23,9 +23,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QListView>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -220,6 +223,71 @@ private Q_SLOTS:
         command(*dialog, u"CloseCmd"_s);
         QVERIFY(!dialog->isVisible());
         QVERIFY(MessageBox::takeRecords().isEmpty());
+    }
+
+    // A save the store does not take says so and keeps the edit, with Save, for another try.
+    void aFailedSaveKeepsTheEdit()
+    {
+        Fixture f;
+        auto dialog = f.open(u"Asia/Tokyo"_s);
+        MessageBox::setNextAnswer(MessageBox::Ok);
+        command(*dialog, u"AddRow"_s);
+        const QString file = f.uP.fileName();
+        QVERIFY(QFile::remove(file));
+        QVERIFY(QDir().mkdir(file));
+        MessageBox::takeRecords();
+        MessageBox::setNextAnswer(MessageBox::Ok);
+        command(*dialog, u"SaveFile"_s);
+        const QList<MessageBox::Record> boxes = MessageBox::takeRecords();
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes.first().kind, MessageBox::Error);
+        QCOMPARE(boxes.first().text, u"Your changes could not be saved to "_s + file + u'.');
+        QVERIFY(dialog->isVisible());
+        QVERIFY(!dialog->isDataChanged());
+        QCOMPARE(states(*dialog).back(), u'1');
+
+        QVERIFY(QDir().rmdir(file));
+        command(*dialog, u"SaveFile"_s);
+        QCOMPARE(stored(), u"Asia/Tokyo;America/New_York"_s);
+        QVERIFY(dialog->isDataChanged());
+        QCOMPARE(states(*dialog).back(), u'0');
+    }
+
+    // Layout passes in which the list shows a scroll bar, or the dialog meets the screen's edge,
+    // lay out again from inside themselves.
+    void layoutSurvivesWhatTheListAsksFor_data()
+    {
+        QTest::addColumn<QString>("zones");
+        QTest::addColumn<int>("adds");
+        QTest::addColumn<bool>("maximise");
+        QTest::newRow("adding past the scroll bar") << u"Asia/Tokyo;Europe/Paris;America/Chicago;UTC"_s << 26 << false;
+        QTest::newRow("maximised with 20 zones") << QStringList(20, u"Asia/Tokyo"_s).join(u';') << 0 << true;
+        QTest::newRow("an id of 3,000 characters") << QString(3000, u'x') << 0 << false;
+    }
+
+    void layoutSurvivesWhatTheListAsksFor()
+    {
+        QFETCH(QString, zones);
+        QFETCH(int, adds);
+        QFETCH(bool, maximise);
+        Fixture f;
+        auto dialog = f.open(zones);
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        for (int i = 0; i < adds; ++i) {
+            MessageBox::setNextAnswer(MessageBox::Ok);
+            command(*dialog, u"AddRow"_s);
+            QApplication::processEvents();
+        }
+        if (maximise)
+            dialog->showMaximized();
+        QTest::qWait(20);
+        QCOMPARE(rows(*dialog).size(), zones.count(u';') + 1 + adds);
+        // Every button stays on the screen, and a long entry shows shortened, whole in its tool tip.
+        QVERIFY(dialog->width() <= dialog->screen()->availableGeometry().width());
+        const QModelIndex first = dialog->getTimeZonesModel()->index(0, 0);
+        const QString entry = rows(*dialog).first();
+        QCOMPARE(first.data().toString().size(), std::min(entry.size(), ZoneEntryModel::MAX_SHOWN));
+        QCOMPARE(first.data(Qt::ToolTipRole).toString(), entry.size() > ZoneEntryModel::MAX_SHOWN ? entry : QString());
     }
 
     void deletingEveryRowSavesTheComputersZone()
