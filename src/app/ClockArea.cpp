@@ -165,6 +165,7 @@ QWidget *ClockArea::createClockPanel(TimeZoneObject *zone)
     layout->addWidget(zone->getTimeLbl(), LabelRow);
     layout->addWidget(zone->getTimeZoneLbl(), LabelRow);
     layout->addWidget(zone->getDateLbl(), LastLabelRow);
+    zone->attachNote(panel);
     return panel;
 }
 

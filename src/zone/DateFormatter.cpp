@@ -81,6 +81,11 @@ void DateFormatter::setLocale(const QString &localeName)
     currentLocale() = localeName.toStdString();
 }
 
+QString DateFormatter::localeName()
+{
+    return QString::fromStdString(currentLocale());
+}
+
 void DateFormatter::warmUp(const QString &localeName)
 {
     // Joined at exit, should the program end within the first milliseconds.

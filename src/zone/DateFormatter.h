@@ -21,6 +21,8 @@ public:
                             const QTimeZone &zone);
     // Sets the locale used from now on (the program's default locale, "de_DE").
     static void setLocale(const QString &localeName);
+    // The locale set last; empty until one is set (ICU's default locale is used then).
+    static QString localeName();
     // Loads the locale's calendar, symbols and digits into ICU's shared caches on a thread of its
     // own and returns at once, so the first clocks built on the GUI thread find them ready.
     static void warmUp(const QString &localeName);

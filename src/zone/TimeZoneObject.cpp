@@ -3,6 +3,8 @@
 #include "Anchor.h"
 #include "Clock.h"
 #include "ClockColorRoles.h"
+#include "ClockNote.h"
+#include "ClockNoteTip.h"
 #include "ColorRoles.h"
 #include "DateFormatter.h"
 #include "FontUtils.h"
@@ -61,6 +63,8 @@ QString TimeZoneObject::displayNameOf(const QString &zoneId)
 TimeZoneObject::TimeZoneObject(const QString &zoneId, const QDateTime &instant, UserPreferences *prefs,
                                const QString &flagFileName, const utils::ResourceBundle &labels)
     : uP(prefs)
+    , labels(labels)
+    , lastInstant(instant)
     , imageFileName(flagFileName)
     , id(zoneId)
 {
@@ -120,6 +124,10 @@ TimeZoneObject::TimeZoneObject(const QString &zoneId, const QDateTime &instant, 
     describe(timeZoneLbl, QStringLiteral("UTC offset"));
     describe(dateLbl, QStringLiteral("date"));
 
+    noteTip = new ClockNoteTip([this] { return note(); }, nameLbl);
+    for (QLabel *label : {timeLbl.data(), timeZoneLbl.data(), dateLbl.data()})
+        noteTip->listenTo(label);
+
     int widest = 0;
     int heights = 0;
     for (QLabel *label : {static_cast<QLabel *>(nameLbl.data()), timeLbl.data(), timeZoneLbl.data(), dateLbl.data()}) {
@@ -139,6 +147,18 @@ TimeZoneObject::~TimeZoneObject()
     delete dateLbl.data();
 }
 
+QString TimeZoneObject::note() const
+{
+    return ClockNote::text(ClockNote::facts(timeZone, ZoneDatabase::localZone(), lastInstant), labels,
+                           DateFormatter::localeName());
+}
+
+void TimeZoneObject::attachNote(QWidget *surface)
+{
+    if (noteTip)
+        noteTip->listenTo(surface);
+}
+
 void TimeZoneObject::describe(QLabel *label, const QString &what) const
 {
     label->setAccessibleDescription(name + QStringLiteral(", ") + what);
@@ -153,6 +173,7 @@ void TimeZoneObject::updateDateTime(const QDateTime &instant)
 {
     if (!timeLbl || !dateLbl || !nameLbl)
         return;
+    lastInstant = instant;
     const QString datePattern = uP->getDatePattern(DEFAULT_DATE_PATTERN);
     const QString timePattern = uP->getTimePattern(DEFAULT_TIME_PATTERN);
 

@@ -2,6 +2,7 @@
 
 #include "IconLabel.h"
 #include "MyConstants.h"
+#include "ResourceBundle.h"
 
 #include <QColor>
 #include <QDateTime>
@@ -13,12 +14,9 @@
 
 #include <QLabel>
 
-namespace quillmark::utils {
-class ResourceBundle;
-} // namespace quillmark::utils
-
 namespace quillmark::hrl {
 
+class ClockNoteTip;
 class UserPreferences;
 
 // One clock: the zone's name (with its flag), time, UTC offset and date as four labels,
@@ -44,6 +42,12 @@ public:
     QLabel *getTimeZoneLbl() const { return timeZoneLbl; }
     QLabel *getDateLbl() const { return dateLbl; }
     QSize getObjectDimension() const { return objectDimension; }
+
+    // How far the zone is from the computer's time and when its clocks change next, as of the
+    // last update; put together anew on each call.
+    QString note() const;
+    // The note shows as the tooltip of this surface too (the panel that holds the labels).
+    void attachNote(QWidget *surface);
 
     QString zoneId() const { return id; }
     QString displayName() const { return name; }
@@ -72,6 +76,9 @@ private:
     QPointer<QLabel> timeZoneLbl;
     QPointer<QLabel> dateLbl;
     QTimeZone timeZone;
+    utils::ResourceBundle labels;
+    QPointer<ClockNoteTip> noteTip;
+    QDateTime lastInstant;
     QString imageFileName;
     bool currentFlags = true;
     QSize objectDimension{0, 0};

@@ -8,9 +8,12 @@
 #include "UserPreferences.h"
 #include "Utc.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QTest>
+#include <QToolTip>
 
 using namespace quillmark::hrl;
 using quillmark::utils::ResourceBundle;
@@ -187,6 +190,29 @@ private Q_SLOTS:
         // A code with no image in either style.
         TimeZoneObject juba(QStringLiteral("Africa/Juba"), now, prefs.get(), QStringLiteral("flag-ss.png"), labels);
         QVERIFY(!juba.getNameLbl()->hasIcon());
+    }
+
+    // The note of the last update, as tooltip of every label and after the name label's description.
+    void noteIsTheTooltipAndTheDescription()
+    {
+        TimeZoneObject berlin(QStringLiteral("Europe/Berlin"), utc(2026, 10, 20, 3, 0), prefs.get(), QString(), labels);
+        QCOMPARE(berlin.note(), QStringLiteral("6 hours ahead of your time · Clocks go back 1 hour on Sunday, "
+                                               "October 25, 2026 at 3:00\u202fAM"));
+        berlin.updateDateTime(utc(2026, 10, 30, 3, 0)); // Berlin has changed, New York not yet
+        const QString note = berlin.note();
+        QVERIFY2(note.startsWith(QStringLiteral("5 hours ahead of your time · Clocks go forward")), qPrintable(note));
+
+        QWidget window;
+        berlin.getDateLbl()->setParent(&window);
+        window.show();
+        QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), berlin.getDateLbl()->mapToGlobal(QPoint(2, 2)));
+        QVERIFY(QApplication::sendEvent(berlin.getDateLbl(), &help));
+        QTRY_COMPARE(QToolTip::text(), note);
+
+        QAccessibleInterface *name = QAccessible::queryAccessibleInterface(berlin.getNameLbl());
+        QCOMPARE(name->text(QAccessible::Name), QStringLiteral("Berlin"));
+        QCOMPARE(name->text(QAccessible::Description), QStringLiteral("Berlin, zone · ") + note);
+        QCOMPARE(berlin.getNameLbl()->accessibleDescription(), QStringLiteral("Berlin, zone"));
     }
 
     // A shown flag makes a clock one icon wider and taller; a flag without an image adds nothing.
