@@ -1,12 +1,13 @@
 #include "BidiText.h"
 
-#include <QGuiApplication>
+#include <QLocale>
 
 namespace quillmark::utils {
 
 QString BidiText::isolate(const QString &value)
 {
-    return isolate(value, QGuiApplication::layoutDirection());
+    // Every window of ours runs in the direction of the desktop's language.
+    return isolate(value, QLocale::system().textDirection());
 }
 
 QString BidiText::isolate(const QString &value, Qt::LayoutDirection direction)

@@ -175,10 +175,28 @@ bool ResourceBundle::containsKey(const QString &key) const
 
 QString ResourceBundle::getString(const QString &key, const QStringList &arguments) const
 {
-    QString text = getString(key);
-    for (qsizetype i = 0; i < arguments.size(); ++i)
-        text.replace(u'{' + QString::number(i) + u'}', BidiText::isolate(arguments.at(i)));
-    return text;
+    return format(getString(key), arguments);
+}
+
+QString ResourceBundle::format(const QString &text, const QStringList &arguments)
+{
+    // One pass, so an argument is never searched for placeholders itself.
+    QString filled;
+    filled.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'{') {
+            const qsizetype close = text.indexOf(u'}', i + 1);
+            bool ok = false;
+            const int index = close > i ? QStringView(text).sliced(i + 1, close - i - 1).toInt(&ok) : -1;
+            if (ok && index >= 0 && index < arguments.size()) {
+                filled += BidiText::isolate(arguments.at(index));
+                i = close;
+                continue;
+            }
+        }
+        filled += text[i];
+    }
+    return filled;
 }
 
 QString ResourceBundle::getString(const QString &key) const

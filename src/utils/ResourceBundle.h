@@ -30,6 +30,7 @@ public:
     // The text with "{0}", "{1}", ... replaced by the arguments, each isolated for right-to-left
     // layouts (see BidiText).
     QString getString(const QString &key, const QStringList &arguments) const;
+    static QString format(const QString &text, const QStringList &arguments);
     bool containsKey(const QString &key) const;
     // Resource paths of the chain, most specific first.
     QStringList chain() const { return paths; }

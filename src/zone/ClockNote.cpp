@@ -1,6 +1,5 @@
 #include "ClockNote.h"
 
-#include "BidiText.h"
 #include "ResourceBundle.h"
 #include "ZoneDatabase.h"
 
@@ -78,7 +77,7 @@ QString ClockNote::text(const Facts &facts, const utils::ResourceBundle &labels,
         difference = labels.getString(QStringLiteral("note.same"));
     } else {
         const QString key = facts.difference < 0 ? QStringLiteral("note.behind") : QStringLiteral("note.ahead");
-        difference = fill(labels.getString(key), {duration(facts.difference, localeName)});
+        difference = labels.getString(key, {duration(facts.difference, localeName)});
     }
 
     QString change;
@@ -88,8 +87,7 @@ QString ClockNote::text(const Facts &facts, const utils::ResourceBundle &labels,
         const QString key = facts.change == Change::Forward ? QStringLiteral("note.forward")
                             : facts.change == Change::Back  ? QStringLiteral("note.back")
                                                             : QStringLiteral("note.standardchange");
-        change = fill(labels.getString(key),
-                      {duration(facts.amount, localeName), wallTime(facts.date, facts.time, localeName)});
+        change = labels.getString(key, {duration(facts.amount, localeName), wallTime(facts.date, facts.time, localeName)});
     }
     return difference + separator() + change;
 }
@@ -131,27 +129,6 @@ QString ClockNote::wallTime(const QDate &date, const QTime &time, const QString 
     icu::UnicodeString out;
     format->format(UDate(QDateTime(date, time, Qt::UTC).toMSecsSinceEpoch()), out);
     return fromIcu(out);
-}
-
-QString ClockNote::fill(const QString &text, const QStringList &values)
-{
-    // One pass, so a value is never searched for placeholders itself.
-    QString filled;
-    filled.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'{') {
-            const qsizetype close = text.indexOf(u'}', i + 1);
-            bool ok = false;
-            const int index = close > i ? QStringView(text).sliced(i + 1, close - i - 1).toInt(&ok) : -1;
-            if (ok && index >= 0 && index < values.size()) {
-                filled += utils::BidiText::isolate(values.at(index));
-                i = close;
-                continue;
-            }
-        }
-        filled += text[i];
-    }
-    return filled;
 }
 
 } // namespace quillmark::hrl

@@ -50,8 +50,6 @@ public:
     static QString duration(int seconds, const QString &localeName);
     // The locale's full date and short time of a wall time.
     static QString wallTime(const QDate &date, const QTime &time, const QString &localeName);
-    // The text with "{0}", "{1}" ... replaced by the values, which keep their own direction.
-    static QString fill(const QString &text, const QStringList &values);
 
     // Between the two halves of a note: " · ".
     static QString separator();

@@ -2,8 +2,10 @@
 // Run once in English and once in Arabic (HRL_EXPECT_RTL=1).
 #include "AboutBoxDialog.h"
 #include "AccessOther.h"
+#include "BidiText.h"
 #include "ColorRoles.h"
 #include "IconLabel.h"
+#include "MessageBox.h"
 #include "MyJButtonWithImage.h"
 #include "OwnerLock.h"
 #include "ScopedEnv.h"
@@ -23,6 +25,8 @@
 #include <QUrl>
 
 #include <unicode/uvernum.h>
+
+#include <algorithm>
 
 using namespace quillmark::utils;
 using namespace Qt::StringLiterals;
@@ -51,7 +55,7 @@ QStringList rows(const AboutBoxDialog &box)
 QLabel *rowStartingWith(const AboutBoxDialog &box, const QString &start)
 {
     for (QLabel *label : box.findChildren<QLabel *>()) {
-        if (label->text().startsWith(start))
+        if (BidiText::strip(label->text()).startsWith(BidiText::strip(start)))
             return label;
     }
     return nullptr;
@@ -125,7 +129,7 @@ private Q_SLOTS:
         const auto without = makeBox(&owner);
         const auto with = makeBox(&owner, u"/home/ana/.config/Horalia"_s);
         QCOMPARE(rows(*with).size(), rows(*without).size() + 1);
-        QVERIFY(rows(*with).last().endsWith(u"=/home/ana/.config/Horalia"_s));
+        QVERIFY(BidiText::strip(rows(*with).last()).endsWith(u"=/home/ana/.config/Horalia"_s));
         for (AboutBoxDialog *box : {without.get(), with.get()})
             box->layout()->activate();
 
@@ -158,9 +162,9 @@ private Q_SLOTS:
             const ScopedEnv scoped("TZDIR", tzdir);
             QWidget owner;
             const auto box = makeBox(&owner);
-            return rows(*box).at(10);
+            return BidiText::strip(rows(*box).at(10));
         };
-        const QString label = rows(*makeBox(nullptr)).at(10).section(u" Qt "_s, 0, 0);
+        const QString label = BidiText::strip(rows(*makeBox(nullptr)).at(10)).section(u" Qt "_s, 0, 0);
         const QString expected = u"Qt %1 \u00b7 ICU %2"_s.arg(QString::fromLatin1(qVersion()),
                                                               QStringLiteral(U_ICU_VERSION));
         QCOMPARE(rowWith(zi.path().toLocal8Bit()), label + u' ' + expected + u" \u00b7 tz 2031k"_s);
@@ -203,6 +207,21 @@ private Q_SLOTS:
                  u"mailto:"_s + AboutBoxDialog::SUPPORT_EMAIL + u"?subject=Question%20regarding%20Horalia"_s);
         QVERIFY(AboutBoxDialog::HOME_PAGE.startsWith(u"https://quillmark.example/"_s));
         QVERIFY(AboutBoxDialog::SUPPORT_EMAIL.endsWith(u"@quillmark.example"_s));
+
+        // Neither the desktop nor the helper can open it: the user is given the address to copy.
+        AccessOther::setDesktopService([](const QUrl &) { return false; });
+        AccessOther::setProcessStarter([](const QString &, const QStringList &) { return false; });
+        MessageBox::setNextAnswer(MessageBox::Ok);
+        MessageBox::setNextAnswer(MessageBox::Ok);
+        QTest::mouseClick(home, Qt::LeftButton);
+        QTest::mouseClick(mail, Qt::LeftButton);
+        AccessOther::setDesktopService({});
+        AccessOther::setProcessStarter({});
+        const QList<MessageBox::Record> boxes = MessageBox::takeRecords();
+        QCOMPARE(boxes.size(), 2);
+        QCOMPARE(boxes.at(0).kind, MessageBox::Error);
+        QVERIFY2(boxes.at(0).text.contains(AboutBoxDialog::HOME_PAGE), qPrintable(boxes.at(0).text));
+        QVERIFY2(boxes.at(1).text.contains(AboutBoxDialog::SUPPORT_EMAIL), qPrintable(boxes.at(1).text));
         box->dialogCleanUp();
     }
 
@@ -340,6 +359,17 @@ private Q_SLOTS:
             QVERIFY(icon->geometry().right() < name->geometry().left());
         if (ExpectRtl)
             QCOMPARE(box->windowTitle(), u"حول"_s);
+        // A value joined to its label keeps its own order: isolated where the layout runs right to
+        // left, the text unchanged elsewhere.
+        const QStringList texts = rows(*box);
+        for (const QString &value : {u"1.0.0.2"_s, u"2019-2022"_s, u"deskhost"_s, u"deskhost.lan.example"_s,
+                                     u"<b>ana</b>"_s, u"The Qt Company"_s}) {
+            const QString isolated = QChar(0x2068) + value + QChar(0x2069);
+            const bool found = std::any_of(texts.begin(), texts.end(), [&](const QString &row) {
+                return row.contains(ExpectRtl ? isolated : value) && (ExpectRtl || !row.contains(QChar(0x2068)));
+            });
+            QVERIFY2(found, qPrintable(value));
+        }
         box->dialogCleanUp();
     }
 };

@@ -93,14 +93,6 @@ private Q_SLOTS:
                 QVERIFY2(text.contains(piece), qPrintable(text));
         }
     }
-
-    void valuesKeepTheirOwnDirectionInRightToLeftLayouts()
-    {
-        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
-        const QString text = ClockNote::fill(QStringLiteral("{1} {0} {2}"), {QStringLiteral("a"), QStringLiteral("b")});
-        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
-        QCOMPARE(text, QStringLiteral("\u2068b\u2069 \u2068a\u2069 {2}"));
-    }
 };
 
 QTEST_MAIN(TestClockNote)
