@@ -120,6 +120,7 @@ HRL::HRL()
         QApplication::setStyle(style);
     }
     utils::PaletteUtils::disableStyleCache();
+    utils::PaletteUtils::setApplicationColors();
     utils::SystemUtils::loadHNAndCHNasProperties();
     utils::UiDefaults::put(utils::UiDefaults::BOLD_METAL, false);
 
@@ -268,18 +269,8 @@ void HRL::addPopup()
             shortPopup->addSeparator();
     }
 
-    if (dark) {
-        // Styles paint menus from palette roles of their own choosing (Fusion lightens the base,
-        // native styles ignore the palette); a style sheet gives every style the same colours.
-        // Its border and padding stand in for the frame the style sheet takes away.
-        const QPalette palette = shortPopup->palette();
-        shortPopup->setStyleSheet(
-            QStringLiteral("QMenu { background-color: %1; color: %2; border: 1px solid %3; padding: 1px 5px; }"
-                           "QMenu::item:selected { background-color: %4; color: %5; }")
-                .arg(ColorRoles::darkModeMenu().name(), ColorRoles::darkModeMenuText().name(),
-                     ColorRoles::darkModeMenu().darker(160).name(), palette.color(QPalette::Highlight).name(),
-                     palette.color(QPalette::HighlightedText).name()));
-    }
+    if (dark)
+        utils::PaletteUtils::setDarkMenuColors(shortPopup);
     shortPopup->setLayoutDirection(QLocale::system().textDirection());
 }
 

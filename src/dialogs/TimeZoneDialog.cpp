@@ -252,6 +252,8 @@ void TimeZoneDialog::addPopup()
     shortPopup->addSeparator();
     moveUpPopupItem = item("button.moveup", MoveUpIcon, MoveUp);
     moveDownPopupItem = item("button.movedown", MoveDownIcon, MoveDown);
+    if (uP->isDarkMode())
+        PaletteUtils::setDarkMenuColors(shortPopup);
     shortPopup->setLayoutDirection(QLocale::system().textDirection());
 }
 

@@ -1,5 +1,9 @@
 #include "PaletteUtils.h"
 
+#include "ColorRoles.h"
+
+#include <QApplication>
+#include <QMenu>
 #include <QPixmapCache>
 #include <QWidget>
 
@@ -49,6 +53,30 @@ void PaletteUtils::disableStyleCache()
 {
     QPixmapCache::setCacheLimit(0);
     QPixmapCache::clear();
+}
+
+void PaletteUtils::setApplicationColors()
+{
+    QPalette palette = QApplication::palette();
+    palette.setColor(QPalette::Highlight, ColorRoles::selection());
+    palette.setColor(QPalette::HighlightedText, ColorRoles::selectionText());
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, ColorRoles::disabledText());
+    QApplication::setPalette(palette);
+}
+
+void PaletteUtils::setDarkMenuColors(QMenu *menu)
+{
+    // Styles paint menus from palette roles of their own choosing (Fusion lightens the base,
+    // native styles ignore the palette); a style sheet gives every style the same colours.
+    // Its border and padding stand in for the frame the style sheet takes away.
+    menu->setStyleSheet(
+        QStringLiteral("QMenu { background-color: %1; color: %2; border: 1px solid %3; padding: 1px 5px; }"
+                       "QMenu::item:selected { background-color: %4; color: %5; }"
+                       "QMenu::item:disabled { color: %6; }")
+            .arg(ColorRoles::darkModeMenu().name(), ColorRoles::darkModeMenuText().name(),
+                 ColorRoles::darkModeMenu().darker(160).name(), ColorRoles::selection().name(),
+                 ColorRoles::selectionText().name(), ColorRoles::darkModeDisabledText().name()));
 }
 
 } // namespace quillmark::utils

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <utility>
 
+class QMenu;
 class QWidget;
 
 namespace quillmark::utils {
@@ -35,6 +36,11 @@ public:
     // its keys, not even when cleared, so each open of a dialog would leave kilobytes behind for
     // good. Our windows are small: drawing their few controls afresh costs nothing to see.
     static void disableStyleCache();
+    // The application's palette with selections and disabled text that can be read (the style's
+    // own are too faint), in every window that does not set its own.
+    static void setApplicationColors();
+    // A menu in the dark scheme's colours, whatever the style.
+    static void setDarkMenuColors(QMenu *menu);
 };
 
 } // namespace quillmark::utils

@@ -4,6 +4,7 @@
 #include "AccessOther.h"
 #include "BidiText.h"
 #include "ColorRoles.h"
+#include "Contrast.h"
 #include "IconLabel.h"
 #include "MessageBox.h"
 #include "MyJButtonWithImage.h"
@@ -59,18 +60,6 @@ QLabel *rowStartingWith(const AboutBoxDialog &box, const QString &start)
             return label;
     }
     return nullptr;
-}
-
-double luminance(const QColor &c)
-{
-    const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-}
-
-double contrast(const QColor &a, const QColor &b)
-{
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 } // namespace
