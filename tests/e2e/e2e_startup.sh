@@ -36,6 +36,13 @@ pass "the time changes every second"
 pass "stored zone list shown in the vertical arrangement"
 cp "$WORK/b.png" "${HRL_SHOT_DIR:-/tmp}/e2e_startup.png" 2>/dev/null || true
 
+# One widget per user and display: a second start hands over to the running one and ends.
+second=0
+timeout 10 "$HRL_BIN" >"$WORK/second.log" 2>&1 || second=$?
+[ "$second" -eq 0 ] || { cat "$WORK/second.log"; fail "a second start ended with status $second"; }
+kill -0 "$APP" 2>/dev/null || fail "the running widget ended when a second one started"
+pass "a second start brings the running widget forward and ends with status 0"
+
 # SIGTERM and SIGHUP (a logout, a closed terminal) end the program as closing does: position
 # stored, status 0.
 for sig in TERM HUP; do
@@ -46,4 +53,10 @@ for sig in TERM HUP; do
     [ "$(store_value MainWindowPosX),$(store_value MainWindowPosY)" = "50,50" ] || fail "position not stored on SIG$sig: $(cat "$STORE")"
     pass "SIG$sig stores the position and exits with status 0"
 done
-echo "1..7 all passed"
+# A widget that was killed leaves its lock behind; the next start takes it over.
+start_app
+kill -KILL "$APP"
+wait_app_exit
+start_app
+pass "the lock of a killed widget is taken over"
+echo "1..9 all passed"
