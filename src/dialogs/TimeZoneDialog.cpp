@@ -156,8 +156,9 @@ QString TimeZoneDialog::calculateOffset(int rawOffsetMs)
 QString TimeZoneDialog::entryText(const QString &zoneId, const QString &utc, const QDateTime &instant)
 {
     const int raw = ZoneDatabase::standardOffsetMs(ZoneDatabase::zone(zoneId), instant);
-    return QStringLiteral("(%1%2) %3").arg(utc, utils::BidiText::isolate(calculateOffset(raw)),
-                                             utils::BidiText::isolate(zoneId));
+    // "UTC+05:30" is one value, as on the clocks.
+    return QStringLiteral("(%1) %2").arg(utils::BidiText::isolate(utc + calculateOffset(raw)),
+                                         utils::BidiText::isolate(zoneId));
 }
 
 QString TimeZoneDialog::entryText(const QString &zoneId) const
