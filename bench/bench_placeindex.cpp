@@ -12,6 +12,7 @@
 #include <QLocale>
 
 #include <cstdio>
+#include <cstring>
 #include <future>
 #include <memory>
 #include <vector>
@@ -24,15 +25,16 @@ namespace {
 
 using quillmark::hrl::PlaceIndex;
 
-// Resident set size in kB, from /proc (Linux).
-long residentKb()
+// Resident memory in kB from /proc (Linux): VmRSS, or one of its parts (RssAnon, the heap and
+// other private memory; RssFile, pages of mapped files such as ICU's data).
+long residentKb(const char *field = "VmRSS:")
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
+        if (line.startsWith(field))
+            return line.mid(qsizetype(std::strlen(field))).trimmed().split(' ').value(0).toLong();
     }
     return -1;
 }
@@ -82,12 +84,15 @@ int main(int argc, char **argv)
     }
 
     // The first build also loads ICU's data and the tz database's list: measured apart.
+    const long start = residentKb();
+    const long startAnon = residentKb("RssAnon:");
     double firstBuild = 0;
     build(&firstBuild);
 #if defined(__GLIBC__)
     malloc_trim(0);
 #endif
     const long before = residentKb();
+    const long beforeAnon = residentKb("RssAnon:");
     std::vector<double> builds;
     std::shared_ptr<const PlaceIndex> index;
     for (int i = 0; i < 5; ++i) {
@@ -97,6 +102,7 @@ int main(int argc, char **argv)
         builds.push_back(ms);
     }
     const long held = residentKb();
+    const long heldAnon = residentKb("RssAnon:");
 
     const QStringList typed{
         QStringLiteral("Mumbai"),       QStringLiteral("San Francisco"), QStringLiteral("München"),
@@ -130,13 +136,18 @@ int main(int argc, char **argv)
     malloc_trim(0);
 #endif
     const long after = residentKb();
+    const long afterAnon = residentKb("RssAnon:");
 
     std::printf("place index (%s): %d towns (%d renamed to the system's zone ids, %d dropped), %lld names\n",
                 qPrintable(QLocale::system().name()), towns, mapped, dropped, static_cast<long long>(names));
     std::printf("index build on a worker thread: median %.1f ms of %zu (first %.1f ms)\n", median(builds),
                 builds.size(), firstBuild);
-    std::printf("index size %.2f MB; resident memory while held +%.2f MB, after freeing %+.2f MB\n",
-                double(bytes) / 1048576.0, double(held - before) / 1024.0, double(after - before) / 1024.0);
+    std::printf("index size %.2f MB; resident memory while held %+.2f MB (private %+.2f MB), after freeing %+.2f MB "
+                "(private %+.2f MB)\n",
+                double(bytes) / 1048576.0, double(held - before) / 1024.0, double(heldAnon - beforeAnon) / 1024.0,
+                double(after - before) / 1024.0, double(afterAnon - beforeAnon) / 1024.0);
+    std::printf("kept from the first build (ICU's names and data, the zone list): %+.2f MB (private %+.2f MB)\n",
+                double(before - start) / 1024.0, double(beforeAnon - startAnon) / 1024.0);
     std::printf("one keystroke's look-up: median %.3f ms, worst %.3f ms (\"%s\") of %zu\n", median(keystrokes), worst,
                 qPrintable(worstQuery), keystrokes.size());
     return 0;

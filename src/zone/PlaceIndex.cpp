@@ -5,6 +5,7 @@
 #include "ZoneInfo.h"
 
 #include <QHash>
+#include <QMap>
 
 #include <unicode/locid.h>
 #include <unicode/normalizer2.h>
@@ -327,6 +328,7 @@ PlaceIndex::PlaceIndex(const Sources &sources, const std::atomic_bool *cancelled
         const QString &id = zoneIds.at(i);
         const quint16 zone = resolved[size_t(i)];
         const quint32 own = addPlace(Kind::Identifier, {quint16(i)}, zoneCountry[zone], zoneWeight[zone]);
+        places[own].wholeOnly = zone != i;
         addUnique(id, own, false);
         addUnique(id.mid(id.lastIndexOf(u'/') + 1), placeOf(Kind::Identifier, zone), false);
     }
@@ -347,10 +349,15 @@ PlaceIndex::PlaceIndex(const Sources &sources, const std::atomic_bool *cancelled
             zoneNames.push_back(std::move(names));
     }
     std::vector<bool> done(size_t(zoneIds.size()), false);
-    QHash<QString, std::vector<quint16>> metaZones;
+    // Ordered, so every build numbers the same places alike.
+    QMap<QString, std::vector<quint16>> metaZones;
     icu::UnicodeString canonical;
     icu::UnicodeString text;
     for (const quint16 zone : resolved) {
+        if (stopped()) {
+            *this = PlaceIndex();
+            return;
+        }
         if (done[zone])
             continue;
         done[zone] = true;
@@ -429,7 +436,8 @@ void PlaceIndex::indexWords()
     words.reserve(entries.size() * 3 / 2);
     for (size_t e = 0; e < entries.size(); ++e) {
         const char *key = keys.data() + entries[e].key;
-        for (quint32 at = 0; key[at] != '\0' && at < 256; ++at) {
+        const bool wholeOnly = places[entries[e].place].wholeOnly;
+        for (quint32 at = 0; key[at] != '\0' && at < 256 && !(wholeOnly && at > 0); ++at) {
             if (at == 0 || key[at - 1] == ' ' || key[at - 1] == '/')
                 words.push_back(quint32(e) << 8 | at);
         }
@@ -476,6 +484,7 @@ QList<PlaceIndex::Suggestion> PlaceIndex::find(const QString &query, int limit) 
     };
     std::vector<Best> best(size_t(zoneIds.size()));
     int found = 0;
+    const char *base = keys.data();
     // A zone ranks by its best kind of match, then by its largest place matched that way; its
     // label is the most telling name among those: a town before a country before an id.
     const auto consider = [&](quint32 e, Match match) {
@@ -492,7 +501,10 @@ QList<PlaceIndex::Suggestion> PlaceIndex::find(const QString &query, int limit) 
                 b = {match, place.kind, rank, rank, e};
             } else if (match == b.match) {
                 b.rank = std::max(b.rank, rank);
-                if (place.kind < b.kind || (place.kind == b.kind && rank > b.labelRank)) {
+                // Among equals the shortest name: "Ho Chi Minh" before "Cathair Ho Chi Minh".
+                const bool shorter = place.kind == b.kind && rank == b.labelRank
+                                     && std::strlen(base + entries[e].key) < std::strlen(base + entries[b.entry].key);
+                if (place.kind < b.kind || (place.kind == b.kind && rank > b.labelRank) || shorter) {
                     b.kind = place.kind;
                     b.labelRank = rank;
                     b.entry = e;
@@ -501,7 +513,6 @@ QList<PlaceIndex::Suggestion> PlaceIndex::find(const QString &query, int limit) 
         }
     };
 
-    const char *base = keys.data();
     const auto start = [&](quint32 word) { return base + entries[word >> 8].key + (word & 0xFF); };
     const auto prefixOrder = [&](quint32 word, const std::string &text) {
         return std::strncmp(start(word), text.c_str(), text.size()) < 0;

@@ -88,6 +88,9 @@ private:
         quint16 zoneCount;
         quint16 country; // index in countryCodes
         Kind kind;
+        // Found by its whole key only: an old id (Europe/Kiev) must not stand beside the zone it
+        // leads to whenever a word of it is typed.
+        bool wholeOnly = false;
     };
     enum Match : quint8 { Exact, Prefix, WordStart, Inner, None };
     static constexpr quint32 MaxOffset = (1U << 24) - 1;
