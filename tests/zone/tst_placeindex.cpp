@@ -40,32 +40,28 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("query");
-        QTest::addColumn<QString>("zone"); // empty: nothing found
+        QTest::addColumn<QString>("zone");  // empty: nothing found
         QTest::addColumn<QString>("shown"); // the suggestion's name and country
 
         QTest::newRow("town") << u"en_US"_s << u"Mumbai"_s << u"Asia/Kolkata"_s << u"Mumbai, India"_s;
-        QTest::newRow("home country first") << u"en_US"_s << u"Birmingham"_s << u"America/Chicago"_s
-                                            << u"Birmingham, United States"_s;
-        QTest::newRow("larger town elsewhere") << u"ja_JP"_s << u"Birmingham"_s << u"Europe/London"_s
-                                               << u"Birmingham, イギリス"_s;
-        QTest::newRow("no accents") << u"en_US"_s << u"sao paulo"_s << u"America/Sao_Paulo"_s
-                                    << u"São Paulo, Brazil"_s;
+        QTest::newRow("home country first")
+            << u"en_US"_s << u"Birmingham"_s << u"America/Chicago"_s << u"Birmingham, United States"_s;
+        QTest::newRow("larger town elsewhere")
+            << u"ja_JP"_s << u"Birmingham"_s << u"Europe/London"_s << u"Birmingham, イギリス"_s;
+        QTest::newRow("no accents") << u"en_US"_s << u"sao paulo"_s << u"America/Sao_Paulo"_s << u"São Paulo, Brazil"_s;
         QTest::newRow("case and accents") << u"fr_FR"_s << u"ZÜRICH"_s << u"Europe/Zurich"_s << u"Zürich, Suisse"_s;
         QTest::newRow("full width") << u"ja_JP"_s << u"Ｔｏｋｙｏ"_s << u"Asia/Tokyo"_s << u"Tokyo, 日本"_s;
         QTest::newRow("kanji") << u"ja_JP"_s << u"東京"_s << u"Asia/Tokyo"_s << u"東京, 日本"_s;
-        QTest::newRow("German name") << u"de_DE"_s << u"München"_s << u"Europe/Berlin"_s
-                                     << u"München, Deutschland"_s;
+        QTest::newRow("German name") << u"de_DE"_s << u"München"_s << u"Europe/Berlin"_s << u"München, Deutschland"_s;
         QTest::newRow("Cyrillic") << u"de_DE"_s << u"Мюнхен"_s << u"Europe/Berlin"_s << u"Мюнхен, Deutschland"_s;
         QTest::newRow("katakana") << u"en_US"_s << u"ミュンヘン"_s << u"Europe/Berlin"_s << u"ミュンヘン, Germany"_s;
-        QTest::newRow("word inside a name") << u"en_US"_s << u"chi minh"_s << u"Asia/Ho_Chi_Minh"_s
-                                            << u"Ho Chi Minh, Vietnam"_s;
+        QTest::newRow("word inside a name")
+            << u"en_US"_s << u"chi minh"_s << u"Asia/Ho_Chi_Minh"_s << u"Ho Chi Minh, Vietnam"_s;
         QTest::newRow("apostrophe") << u"fr_FR"_s << u"sanaa"_s << u"Asia/Aden"_s << u"Sanaa, Yémen"_s;
         QTest::newRow("country, one zone") << u"de_DE"_s << u"Indien"_s << u"Asia/Kolkata"_s << u"Indien"_s;
         QTest::newRow("country, several") << u"fr_FR"_s << u"Allemagne"_s << u"Europe/Berlin"_s << u"Allemagne"_s;
-        QTest::newRow("country in English") << u"ja_JP"_s << u"Australia"_s << u"Australia/Sydney"_s
-                                            << u"Australia"_s;
-        QTest::newRow("zone name") << u"en_US"_s << u"pacific time"_s << u"America/Los_Angeles"_s
-                                   << u"Pacific Time"_s;
+        QTest::newRow("country in English") << u"ja_JP"_s << u"Australia"_s << u"Australia/Sydney"_s << u"Australia"_s;
+        QTest::newRow("zone name") << u"en_US"_s << u"pacific time"_s << u"America/Los_Angeles"_s << u"Pacific Time"_s;
         QTest::newRow("abbreviation") << u"en_US"_s << u"PST"_s << u"America/Los_Angeles"_s << u"PST"_s;
         QTest::newRow("German abbreviation") << u"de_DE"_s << u"MEZ"_s << u"Europe/Berlin"_s << u"MEZ"_s;
         QTest::newRow("French zone name") << u"fr_FR"_s << u"heure normale d'Europe centrale"_s << u"Europe/Paris"_s
@@ -111,11 +107,13 @@ private Q_SLOTS:
         QCOMPARE(links.value(u"Asia/Calcutta"_s), u"Asia/Kolkata"_s);
         QCOMPARE(links.size(), 3);
 
-        const QStringList known{u"Asia/Calcutta"_s, u"Asia/Kolkata"_s, u"Europe/Bratislava"_s, u"Europe/Prague"_s,
-                                u"Europe/Kiev"_s, u"Europe/Kyiv"_s};
+        const QStringList known{u"Asia/Calcutta"_s, u"Asia/Kolkata"_s, u"Europe/Bratislava"_s,
+                                u"Europe/Prague"_s, u"Europe/Kiev"_s,  u"Europe/Kyiv"_s};
         const ZoneAliases aliases(known, links,
-                                  {{u"Asia/Kolkata"_s, u"IN"_s}, {u"Europe/Bratislava"_s, u"SK"_s},
-                                   {u"Europe/Prague"_s, u"CZ"_s}, {u"Europe/Kiev"_s, u"UA"_s}});
+                                  {{u"Asia/Kolkata"_s, u"IN"_s},
+                                   {u"Europe/Bratislava"_s, u"SK"_s},
+                                   {u"Europe/Prague"_s, u"CZ"_s},
+                                   {u"Europe/Kiev"_s, u"UA"_s}});
         const Gazetteer g = Gazetteer::load("# comment\n"
                                             "Asia/Calcutta\tIN\t12691836\tMumbai|Bombay|मुंबई\n"
                                             "Asia/Calcutta\tIN\t4631392\tKolkata|Calcutta\n"
@@ -126,8 +124,8 @@ private Q_SLOTS:
                                             "Europe/Prague\tCZ\tmany\tPraha|Prag\n",
                                             aliases);
         // Same country: the current name; another country's link stays; unknown: dropped.
-        QCOMPARE(g.zones(), QStringList({u"Asia/Kolkata"_s, u"Europe/Bratislava"_s, u"Europe/Kyiv"_s,
-                                         u"Europe/Prague"_s}));
+        QCOMPARE(g.zones(),
+                 QStringList({u"Asia/Kolkata"_s, u"Europe/Bratislava"_s, u"Europe/Kyiv"_s, u"Europe/Prague"_s}));
         QCOMPARE(g.mappedCount(), 3);
         QCOMPARE(g.droppedCount(), 1);
         QCOMPARE(int(g.towns().size()), 5);
