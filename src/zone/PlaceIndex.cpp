@@ -91,6 +91,9 @@ void appendFolded(std::string &out, UChar32 c)
         c = 0x06A9;
         break;
     default:
+        // Hiragana as katakana, as Japanese collation takes them: "みゅんへん" finds "ミュンヘン".
+        if (c >= 0x3041 && c <= 0x3096)
+            c += 0x60;
         break;
     }
     switch (u_charType(c)) {

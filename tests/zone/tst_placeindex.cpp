@@ -54,7 +54,8 @@ private Q_SLOTS:
         QTest::newRow("kanji") << u"ja_JP"_s << u"東京"_s << u"Asia/Tokyo"_s << u"東京, 日本"_s;
         QTest::newRow("German name") << u"de_DE"_s << u"München"_s << u"Europe/Berlin"_s << u"München, Deutschland"_s;
         QTest::newRow("Cyrillic") << u"de_DE"_s << u"Мюнхен"_s << u"Europe/Berlin"_s << u"Мюнхен, Deutschland"_s;
-        QTest::newRow("katakana") << u"en_US"_s << u"ミュンヘン"_s << u"Europe/Berlin"_s << u"ミュンヘン, Germany"_s;
+        QTest::newRow("hiragana for katakana")
+            << u"en_US"_s << u"みゅんへん"_s << u"Europe/Berlin"_s << u"ミュンヘン, Germany"_s;
         QTest::newRow("word inside a name")
             << u"en_US"_s << u"chi minh"_s << u"Asia/Ho_Chi_Minh"_s << u"Ho Chi Minh, Vietnam"_s;
         QTest::newRow("apostrophe") << u"fr_FR"_s << u"sanaa"_s << u"Asia/Aden"_s << u"Sanaa, Yémen"_s;
