@@ -230,47 +230,88 @@ quint32 PlaceIndex::addLabel(const QString &text)
     return at;
 }
 
+// What the steps of a build share; gone once the index is made.
+struct PlaceIndex::Build
+{
+    const std::atomic_bool *cancelled;
+    QHash<QString, quint16> zoneIndex;
+    // The zone each id stands for: links to a zone of the same country merge with it.
+    std::vector<quint16> resolved;
+    std::vector<std::vector<quint16>> countryZones;
+    std::vector<icu::Locale> locales;
+    // One place per kind and zone.
+    QHash<quint32, quint32> zonePlaces;
+    // Key and place of every name from ICU: the same name twice for one place is kept once.
+    std::unordered_set<std::string> seen;
+    std::string key;
+
+    bool stopped() const { return cancelled && cancelled->load(std::memory_order_relaxed); }
+};
+
 PlaceIndex::PlaceIndex(const Sources &sources, const std::atomic_bool *cancelled)
 {
-    const auto stopped = [cancelled] { return cancelled && cancelled->load(std::memory_order_relaxed); };
+    Build build{cancelled, {}, {}, {}, {}, {}, {}, {}};
+    using Step = void (PlaceIndex::*)(Build &, const Sources &);
+    for (const Step step : {&PlaceIndex::addZones, &PlaceIndex::addCountries, &PlaceIndex::addTowns,
+                            &PlaceIndex::addIdentifiers, &PlaceIndex::addZoneNames, &PlaceIndex::addCountryNames}) {
+        (this->*step)(build, sources);
+        if (build.stopped()) {
+            *this = PlaceIndex();
+            return;
+        }
+    }
+    indexWords();
+    entries.shrink_to_fit();
+    places.shrink_to_fit();
+    placeZones.shrink_to_fit();
+    keys.shrink_to_fit();
+}
+
+void PlaceIndex::addZones(Build &build, const Sources &sources)
+{
     countryCodes << QString();
     zoneIds = sources.zoneIds;
-    QHash<QString, quint16> zoneIndex;
     for (qsizetype i = 0; i < zoneIds.size(); ++i)
-        zoneIndex.insert(zoneIds.at(i), quint16(i));
+        build.zoneIndex.insert(zoneIds.at(i), quint16(i));
     zoneWeight.assign(size_t(zoneIds.size()), 0);
     zoneCountry.assign(size_t(zoneIds.size()), 0);
     if (!sources.homeCountry.isEmpty())
         home = countryIndex(sources.homeCountry.toUpper());
-    // The zone each id stands for: links to a zone of the same country merge with it.
-    std::vector<quint16> resolved(size_t(zoneIds.size()));
+    build.resolved.resize(size_t(zoneIds.size()));
     for (qsizetype i = 0; i < zoneIds.size(); ++i)
-        resolved[size_t(i)] = zoneIndex.value(sources.aliases.resolve(zoneIds.at(i)), quint16(i));
+        build.resolved[size_t(i)] = build.zoneIndex.value(sources.aliases.resolve(zoneIds.at(i)), quint16(i));
+    build.locales.emplace_back(sources.language.toUtf8().constData());
+    if (std::strcmp(build.locales.front().getLanguage(), "en") != 0)
+        build.locales.push_back(icu::Locale::getEnglish());
+}
 
-    // Countries and their zones. A zone the table does not list (Europe/Kyiv) takes the
-    // country of the old names that lead to it.
-    std::vector<std::vector<quint16>> countryZones;
+// Countries and their zones. A zone the table does not list (Europe/Kyiv) takes the country of
+// the old names that lead to it.
+void PlaceIndex::addCountries(Build &build, const Sources &sources)
+{
     for (const auto &[id, code] : sources.countries) {
         const quint16 country = countryIndex(code);
-        if (const auto it = zoneIndex.constFind(id); it != zoneIndex.cend())
+        if (const auto it = build.zoneIndex.constFind(id); it != build.zoneIndex.cend())
             zoneCountry[it.value()] = country;
     }
     for (const auto &[id, code] : sources.countries) {
-        const auto it = zoneIndex.constFind(id);
-        if (it == zoneIndex.cend())
+        const auto it = build.zoneIndex.constFind(id);
+        if (it == build.zoneIndex.cend())
             continue;
         const quint16 country = countryIndex(code);
-        const quint16 zone = resolved[it.value()];
+        const quint16 zone = build.resolved[it.value()];
         if (zoneCountry[zone] == 0)
             zoneCountry[zone] = country;
-        if (countryZones.size() <= country)
-            countryZones.resize(size_t(country) + 1);
-        std::vector<quint16> &zones = countryZones[country];
+        if (build.countryZones.size() <= country)
+            build.countryZones.resize(size_t(country) + 1);
+        std::vector<quint16> &zones = build.countryZones[country];
         if (std::find(zones.begin(), zones.end(), zone) == zones.end())
             zones.push_back(zone);
     }
+}
 
-    // Towns.
+void PlaceIndex::addTowns(Build &build, const Sources &sources)
+{
     const Gazetteer gazetteer = Gazetteer::load(sources.gazetteer, sources.aliases);
     townText = gazetteer.text();
     towns = int(gazetteer.towns().size());
@@ -278,7 +319,7 @@ PlaceIndex::PlaceIndex(const Sources &sources, const std::atomic_bool *cancelled
     droppedTowns = gazetteer.droppedCount();
     std::vector<quint16> townZone;
     for (const QString &id : gazetteer.zones())
-        townZone.push_back(zoneIndex.value(id));
+        townZone.push_back(build.zoneIndex.value(id));
     for (const Gazetteer::Town &town : gazetteer.towns()) {
         quint32 &weight = zoneWeight[townZone[town.zone]];
         weight = std::max(weight, town.population);
@@ -286,13 +327,10 @@ PlaceIndex::PlaceIndex(const Sources &sources, const std::atomic_bool *cancelled
     entries.reserve(size_t(townText.size()) / 14);
     keys.reserve(size_t(townText.size()) * 4 / 5);
     places.reserve(gazetteer.towns().size() + 4000);
-    std::string key;
     QHash<QByteArray, quint16> townCountry;
     for (const Gazetteer::Town &town : gazetteer.towns()) {
-        if (stopped()) {
-            *this = PlaceIndex();
+        if (build.stopped())
             return;
-        }
         const QByteArray code(town.country.data(), 2);
         auto country = townCountry.constFind(code);
         if (country == townCountry.cend())
@@ -303,64 +341,68 @@ PlaceIndex::PlaceIndex(const Sources &sources, const std::atomic_bool *cancelled
             qsizetype end = all.indexOf('|', start);
             if (end < 0)
                 end = all.size();
-            foldUtf8(std::string_view(all.data() + start, size_t(end - start)), key);
-            addName(key, quint32(town.names + start), place);
+            foldUtf8(std::string_view(all.data() + start, size_t(end - start)), build.key);
+            addName(build.key, quint32(town.names + start), place);
             start = end + 1;
         }
     }
+}
 
-    // One place per kind and zone; the same name twice for one place is kept once.
-    QHash<quint32, quint32> zonePlaces;
-    const auto placeOf = [&](Kind kind, quint16 zone) {
-        const quint32 id = quint32(kind) << 16 | zone;
-        auto it = zonePlaces.constFind(id);
-        if (it == zonePlaces.cend())
-            it = zonePlaces.insert(id, addPlace(kind, {zone}, zoneCountry[zone], zoneWeight[zone]));
-        return it.value();
-    };
-    std::unordered_set<std::string> seen;
-    const auto addUnique = [&](const QString &text, quint32 place, bool labelled) {
-        key = fold(text);
-        if (key.empty() || !seen.insert(key + '\x1f' + std::to_string(place)).second)
-            return;
-        addName(key, labelled ? addLabel(text) : 0, place);
-    };
+quint32 PlaceIndex::placeOf(Build &build, Kind kind, quint16 zone)
+{
+    const quint32 id = quint32(kind) << 16 | zone;
+    auto it = build.zonePlaces.constFind(id);
+    if (it == build.zonePlaces.cend())
+        it = build.zonePlaces.insert(id, addPlace(kind, {zone}, zoneCountry[zone], zoneWeight[zone]));
+    return it.value();
+}
 
-    // Identifiers, whole and by their last part with spaces ("new york").
+void PlaceIndex::addUnique(Build &build, const QString &text, quint32 place, bool labelled)
+{
+    build.key = fold(text);
+    if (!build.key.empty() && build.seen.insert(build.key + '\x1f' + std::to_string(place)).second)
+        addName(build.key, labelled ? addLabel(text) : 0, place);
+}
+
+// Identifiers, whole and by their last part with spaces ("new york").
+void PlaceIndex::addIdentifiers(Build &build, const Sources &)
+{
     for (qsizetype i = 0; i < zoneIds.size(); ++i) {
         const QString &id = zoneIds.at(i);
-        const quint16 zone = resolved[size_t(i)];
+        const quint16 zone = build.resolved[size_t(i)];
         const quint32 own = addPlace(Kind::Identifier, {quint16(i)}, zoneCountry[zone], zoneWeight[zone]);
         places[own].wholeOnly = zone != i;
-        addUnique(id, own, false);
-        addUnique(id.mid(id.lastIndexOf(u'/') + 1), placeOf(Kind::Identifier, zone), false);
+        addUnique(build, id, own, false);
+        addUnique(build, id.mid(id.lastIndexOf(u'/') + 1), placeOf(build, Kind::Identifier, zone), false);
     }
-    if (stopped()) {
-        *this = PlaceIndex();
-        return;
-    }
+}
 
-    // What CLDR calls each zone and its city, in the desktop's language and in English.
-    std::vector<icu::Locale> locales{icu::Locale(sources.language.toUtf8().constData())};
-    if (std::strcmp(locales.front().getLanguage(), "en") != 0)
-        locales.push_back(icu::Locale::getEnglish());
+void PlaceIndex::sortByWeight(std::vector<quint16> &zones) const
+{
+    std::stable_sort(zones.begin(), zones.end(),
+                     [this](quint16 a, quint16 b) { return zoneWeight[a] > zoneWeight[b]; });
+}
+
+// What CLDR calls each zone and its city, in the desktop's language and in English.
+void PlaceIndex::addZoneNames(Build &build, const Sources &sources)
+{
     std::vector<std::unique_ptr<icu::TimeZoneNames>> zoneNames;
-    for (const icu::Locale &locale : locales) {
+    for (const icu::Locale &locale : build.locales) {
         UErrorCode status = U_ZERO_ERROR;
         std::unique_ptr<icu::TimeZoneNames> names(icu::TimeZoneNames::createInstance(locale, status));
         if (U_SUCCESS(status) && names)
             zoneNames.push_back(std::move(names));
     }
+    if (zoneNames.empty())
+        return;
     std::vector<bool> done(size_t(zoneIds.size()), false);
     // Ordered, so every build numbers the same places alike.
     QMap<QString, std::vector<quint16>> metaZones;
     icu::UnicodeString canonical;
     icu::UnicodeString text;
-    for (const quint16 zone : resolved) {
-        if (stopped()) {
-            *this = PlaceIndex();
+    for (const quint16 zone : build.resolved) {
+        if (build.stopped())
             return;
-        }
         if (done[zone])
             continue;
         done[zone] = true;
@@ -371,66 +413,54 @@ PlaceIndex::PlaceIndex(const Sources &sources, const std::atomic_bool *cancelled
             continue;
         for (const auto &names : zoneNames) {
             if (!names->getExemplarLocationName(canonical, text).isBogus())
-                addUnique(fromIcu(text), placeOf(Kind::City, zone), true);
+                addUnique(build, fromIcu(text), placeOf(build, Kind::City, zone), true);
             for (const UTimeZoneNameType type : NameTypes) {
                 if (!names->getTimeZoneDisplayName(canonical, type, text).isBogus())
-                    addUnique(fromIcu(text), placeOf(Kind::ZoneName, zone), true);
+                    addUnique(build, fromIcu(text), placeOf(build, Kind::ZoneName, zone), true);
             }
         }
-        if (!zoneNames.empty() && !zoneNames.front()->getMetaZoneID(canonical, UDate(sources.now), text).isBogus())
+        if (!zoneNames.front()->getMetaZoneID(canonical, UDate(sources.now), text).isBogus())
             metaZones[fromIcu(text)].push_back(zone);
     }
-    const auto byWeight = [this](std::vector<quint16> &zones) {
-        std::stable_sort(zones.begin(), zones.end(),
-                         [this](quint16 a, quint16 b) { return zoneWeight[a] > zoneWeight[b]; });
-    };
     for (auto it = metaZones.begin(); it != metaZones.end(); ++it) {
         std::vector<quint16> &zones = it.value();
-        byWeight(zones);
+        sortByWeight(zones);
         const quint32 place = addPlace(Kind::ZoneName, zones, zones.size() == 1 ? zoneCountry[zones.front()] : 0,
                                        zoneWeight[zones.front()]);
         const icu::UnicodeString metaZone = toIcu(it.key());
         for (const auto &names : zoneNames) {
             for (const UTimeZoneNameType type : NameTypes) {
                 if (!names->getMetaZoneDisplayName(metaZone, type, text).isBogus())
-                    addUnique(fromIcu(text), place, true);
+                    addUnique(build, fromIcu(text), place, true);
             }
         }
     }
-    if (stopped()) {
-        *this = PlaceIndex();
-        return;
-    }
+}
 
-    // Countries, each giving all its zones; and their names for the towns' labels.
+// Countries, each giving all its zones; and their names for the towns' labels.
+void PlaceIndex::addCountryNames(Build &build, const Sources &)
+{
+    countryNames = QStringList(countryCodes.size(), QString());
     for (qsizetype country = 1; country < countryCodes.size(); ++country) {
-        const icu::Locale region("", countryCodes.at(country).toLatin1().constData());
         const QString code = countryCodes.at(country);
-        QString shown;
-        for (const icu::Locale &locale : locales) {
+        const icu::Locale region("", code.toLatin1().constData());
+        for (const icu::Locale &locale : build.locales) {
             // A fresh string: ICU writes nothing into one left bogus by an earlier look-up.
             icu::UnicodeString display;
             region.getDisplayCountry(locale, display);
             const QString name = fromIcu(display);
             if (name.isEmpty() || name == code)
                 continue;
-            if (shown.isEmpty())
-                shown = name;
-            if (size_t(country) < countryZones.size() && !countryZones[size_t(country)].empty()) {
-                std::vector<quint16> &zones = countryZones[size_t(country)];
-                byWeight(zones);
-                addUnique(name, addPlace(Kind::Country, zones, quint16(country), zoneWeight[zones.front()]), true);
+            if (countryNames.at(country).isEmpty())
+                countryNames[country] = name;
+            if (size_t(country) < build.countryZones.size() && !build.countryZones[size_t(country)].empty()) {
+                std::vector<quint16> &zones = build.countryZones[size_t(country)];
+                sortByWeight(zones);
+                addUnique(build, name, addPlace(Kind::Country, zones, quint16(country), zoneWeight[zones.front()]),
+                          true);
             }
         }
-        countryNames << shown;
     }
-    countryNames.prepend(QString());
-
-    indexWords();
-    entries.shrink_to_fit();
-    places.shrink_to_fit();
-    placeZones.shrink_to_fit();
-    keys.shrink_to_fit();
 }
 
 void PlaceIndex::indexWords()

@@ -96,6 +96,18 @@ private:
     static constexpr quint32 MaxOffset = (1U << 24) - 1;
     static constexpr quint32 HomeBoost = 25;
 
+    struct Build;
+    // The steps of a build, in order; each stops early once the build is cancelled.
+    void addZones(Build &build, const Sources &sources);
+    void addCountries(Build &build, const Sources &sources);
+    void addTowns(Build &build, const Sources &sources);
+    void addIdentifiers(Build &build, const Sources &sources);
+    void addZoneNames(Build &build, const Sources &sources);
+    void addCountryNames(Build &build, const Sources &sources);
+
+    quint32 placeOf(Build &build, Kind kind, quint16 zone);
+    void addUnique(Build &build, const QString &text, quint32 place, bool labelled);
+    void sortByWeight(std::vector<quint16> &zones) const;
     quint16 countryIndex(const QString &code);
     quint32 addPlace(Kind kind, std::vector<quint16> zones, quint16 country, quint32 weight);
     void addName(const std::string &key, quint32 label, quint32 place);
