@@ -151,7 +151,9 @@ TimeZoneDialog::TimeZoneDialog(const utils::GuiPreferences &gP, UserPreferences 
 
 TimeZoneDialog::~TimeZoneDialog()
 {
-    // A dialog destroyed while still open must not leave the owner locked or the defaults dark.
+    // A dialog destroyed while still open must not leave the owner locked or the defaults dark,
+    // nor wait for a whole place index.
+    placesCancelled = true;
     releaseOwnerAndDefaults();
 }
 

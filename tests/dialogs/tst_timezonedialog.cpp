@@ -434,6 +434,12 @@ private Q_SLOTS:
             QCOMPARE(list->model()->index(0, 0).data().toString(),
                      u"San Francisco, United States — (UTC-08:00) America/Los_Angeles"_s);
             QCOMPARE(list->currentIndex().row(), 0);
+            // Escape closes the list alone; Down opens it again.
+            QTest::keyClick(field, Qt::Key_Escape);
+            QVERIFY(!list->isVisible());
+            QVERIFY(box->isVisible());
+            QTest::keyClick(field, Qt::Key_Down);
+            QVERIFY(list->isVisible());
             // The arrows choose; the first Enter takes the choice into the box, the second is OK.
             for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up})
                 QTest::keyClick(field, key);
