@@ -12,7 +12,9 @@
 #include <unicode/timezone.h>
 #include <unicode/tznames.h>
 #include <unicode/uchar.h>
+#include <unicode/udata.h>
 #include <unicode/unistr.h>
+#include <unicode/ures.h>
 #include <unicode/utf8.h>
 
 #include <algorithm>
@@ -437,29 +439,49 @@ void PlaceIndex::addZoneNames(Build &build, const Sources &sources)
     }
 }
 
-// Countries, each giving all its zones; and their names for the towns' labels.
+// Countries, each giving all its zones; and their names for the towns' labels. Besides its
+// name, CLDR's short and other names of a country are found: "UK", "US", "Ivory Coast".
 void PlaceIndex::addCountryNames(Build &build, const Sources &)
 {
+    std::vector<icu::LocalUResourceBundlePointer> otherNames;
+    for (const icu::Locale &locale : build.locales) {
+        UErrorCode status = U_ZERO_ERROR;
+        const icu::LocalUResourceBundlePointer regions(
+            ures_open(U_ICUDATA_NAME U_TREE_SEPARATOR_STRING "region", locale.getName(), &status));
+        for (const char *table : {"Countries%short", "Countries%variant"}) {
+            UErrorCode found = status;
+            otherNames.emplace_back(ures_getByKey(regions.getAlias(), table, nullptr, &found));
+            if (U_FAILURE(found))
+                otherNames.pop_back();
+        }
+    }
     countryNames = QStringList(countryCodes.size(), QString());
     for (qsizetype country = 1; country < countryCodes.size(); ++country) {
         const QString code = countryCodes.at(country);
-        const icu::Locale region("", code.toLatin1().constData());
+        const QByteArray latin = code.toLatin1();
+        QStringList names;
         for (const icu::Locale &locale : build.locales) {
             // A fresh string: ICU writes nothing into one left bogus by an earlier look-up.
             icu::UnicodeString display;
-            region.getDisplayCountry(locale, display);
-            const QString name = fromIcu(display);
-            if (name.isEmpty() || name == code)
-                continue;
-            if (countryNames.at(country).isEmpty())
-                countryNames[country] = name;
-            if (size_t(country) < build.countryZones.size() && !build.countryZones[size_t(country)].empty()) {
-                std::vector<quint16> &zones = build.countryZones[size_t(country)];
-                sortByWeight(zones);
-                addUnique(build, name, addPlace(Kind::Country, zones, quint16(country), zoneWeight[zones.front()]),
-                          true);
-            }
+            icu::Locale("", latin.constData()).getDisplayCountry(locale, display);
+            names << fromIcu(display);
         }
+        for (const icu::LocalUResourceBundlePointer &table : otherNames) {
+            UErrorCode status = U_ZERO_ERROR;
+            int32_t length = 0;
+            const UChar *name = ures_getStringByKey(table.getAlias(), latin.constData(), &length, &status);
+            if (U_SUCCESS(status))
+                names << QString(reinterpret_cast<const QChar *>(name), length);
+        }
+        names.removeAll(code);
+        names.removeAll(QString());
+        countryNames[country] = names.value(0);
+        if (size_t(country) >= build.countryZones.size() || build.countryZones[size_t(country)].empty())
+            continue;
+        std::vector<quint16> &zones = build.countryZones[size_t(country)];
+        sortByWeight(zones);
+        for (const QString &name : std::as_const(names))
+            addUnique(build, name, addPlace(Kind::Country, zones, quint16(country), zoneWeight[zones.front()]), true);
     }
 }
 

@@ -61,6 +61,7 @@ private Q_SLOTS:
         QTest::newRow("apostrophe") << u"fr_FR"_s << u"sanaa"_s << u"Asia/Aden"_s << u"Sanaa, Yémen"_s;
         QTest::newRow("country, one zone") << u"de_DE"_s << u"Indien"_s << u"Asia/Kolkata"_s << u"Indien"_s;
         QTest::newRow("country, several") << u"fr_FR"_s << u"Allemagne"_s << u"Europe/Berlin"_s << u"Allemagne"_s;
+        QTest::newRow("country's short name") << u"en_US"_s << u"uk"_s << u"Europe/London"_s << u"UK"_s;
         QTest::newRow("country in English") << u"ja_JP"_s << u"Australia"_s << u"Australia/Sydney"_s << u"Australia"_s;
         QTest::newRow("zone name") << u"en_US"_s << u"pacific time"_s << u"America/Los_Angeles"_s << u"Pacific Time"_s;
         QTest::newRow("abbreviation") << u"en_US"_s << u"PST"_s << u"America/Los_Angeles"_s << u"PST"_s;
