@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 source tools/deps.sh
 hrl_install_packages "${HRL_BUILD_PACKAGES[@]}" xvfb xauth trayer strace python3-xlib
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DHRL_BUILD_TESTS=OFF >/dev/null
-cmake --build build-bench --target horalia bench_minimal bench_resetview bench_timezonedialog bench_tick bench_dialogmemory
+cmake --build build-bench --target horalia bench_minimal bench_resetview bench_timezonedialog bench_tick bench_dialogmemory bench_placeindex
 for n in $(seq 90 99); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break
 done
@@ -28,3 +28,4 @@ HOME=$(mktemp -d -p "$homes") build-bench/bench/bench_resetview | figures
 HOME=$(mktemp -d -p "$homes") build-bench/bench/bench_timezonedialog | figures
 HOME=$(mktemp -d -p "$homes") build-bench/bench/bench_tick | figures
 HOME=$(mktemp -d -p "$homes") build-bench/bench/bench_dialogmemory | figures
+LANG=en_US.UTF-8 build-bench/bench/bench_placeindex | figures

@@ -17,7 +17,8 @@ foreach(size 48 64 128 256)
 endforeach()
 install(FILES "${icons_dir}/scalable/apps/horalia.svg"
     DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps" RENAME "${HRL_APP_ID}.svg")
-# The flags' MIT notices and the menu icons' LGPL travel with every copy of the program.
+# The flags' MIT notices, the menu icons' LGPL and the place names' CC BY attribution travel
+# with every copy of the program.
 install(DIRECTORY "${PROJECT_SOURCE_DIR}/resources/LICENSES/" DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/horalia/LICENSES")
 
 set(CPACK_PACKAGE_NAME horalia)

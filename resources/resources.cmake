@@ -57,6 +57,7 @@ set(HRL_RESOURCE_FILES
     com/quillmark/hrl/lang/Lang_zh_cn.properties
     com/quillmark/hrl/lang/Lang_zh_tw.properties
     com/quillmark/hrl/lang/Lang_zu.properties
+    com/quillmark/hrl/places/cities.tsv
     com/quillmark/images/16/accessories-clock-3.png
     com/quillmark/images/16/accessories-clock-3@2x.png
     com/quillmark/images/16/dialog-apply.png

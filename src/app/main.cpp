@@ -9,9 +9,20 @@
 #include <QLocale>
 #include <QProcessEnvironment>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 int main(int argc, char **argv)
 {
     using quillmark::hrl::DisplayPlatform;
+
+#if defined(__GLIBC__)
+    // glibc raises this threshold after the first large block is freed, and later large blocks
+    // then stay with the process: the time zone dialog's place index (6 MB, freed when the
+    // dialog closes) would be kept by the idle widget. Fixed at glibc's own starting value.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
 
     const QByteArray platform = DisplayPlatform::forEnvironment(QProcessEnvironment::systemEnvironment());
     if (!platform.isEmpty()) {

@@ -4,6 +4,7 @@
 #include "BidiText.h"
 #include "ClockColorRoles.h"
 #include "ColorRoles.h"
+#include "CountryCodes.h"
 #include "GuiPreferences.h"
 #include "MessageBox.h"
 #include "MigLayout.h"
@@ -13,6 +14,8 @@
 #include "MyMenuItem.h"
 #include "OwnerLock.h"
 #include "PaletteUtils.h"
+#include "PlaceIndex.h"
+#include "PlaceSearchField.h"
 #include "TimeZoneObject.h"
 #include "UiDefaults.h"
 #include "UserPreferences.h"
@@ -130,20 +133,31 @@ TimeZoneDialog::TimeZoneDialog(const utils::GuiPreferences &gP, UserPreferences 
 
     // Qt keeps about a hundred zones parsed; looking up all of them takes tens of milliseconds,
     // so the add box's entries are made on a thread of their own while the user looks at the list.
-    allEntries = std::async(std::launch::async,
-                            [utc = labels.getString(QStringLiteral("lbl.utc")), instant = Clock::now()] {
-                                const QStringList ids = ZoneDatabase::allZoneIds();
-                                QStringList entries;
-                                entries.reserve(ids.size());
-                                for (const QString &id : ids)
-                                    entries << entryText(id, utc, instant);
-                                return entries;
-                            });
+    // The same thread then makes the add box's place index.
+    auto entriesMade = std::make_shared<std::promise<QStringList>>();
+    allEntries = entriesMade->get_future();
+    const QLocale desktop = QLocale::system();
+    placeIndex = std::async(std::launch::async, [utc = labels.getString(QStringLiteral("lbl.utc")),
+                                                 instant = Clock::now(), entriesMade,
+                                                 countries = CountryCodes().getByCodes(), language = desktop.name(),
+                                                 home = QLocale::territoryToCode(desktop.territory()),
+                                                 cancelled = &placesCancelled] {
+                     const QStringList ids = ZoneDatabase::allZoneIds();
+                     QStringList entries;
+                     entries.reserve(ids.size());
+                     for (const QString &id : ids)
+                         entries << entryText(id, utc, instant);
+                     entriesMade->set_value(std::move(entries));
+                     return std::make_shared<const PlaceIndex>(
+                         PlaceIndex::systemSources(countries, language, home, instant.toMSecsSinceEpoch()), cancelled);
+                 }).share();
 }
 
 TimeZoneDialog::~TimeZoneDialog()
 {
-    // A dialog destroyed while still open must not leave the owner locked or the defaults dark.
+    // A dialog destroyed while still open must not leave the owner locked or the defaults dark,
+    // nor wait for a whole place index.
+    placesCancelled = true;
     releaseOwnerAndDefaults();
 }
 
@@ -336,6 +350,10 @@ void TimeZoneDialog::handleAdd()
     choice->setModel(new ZoneEntryModel(entries, choice));
     const int preselected = preselectedRow(entries, ZoneDatabase::localZoneId());
     choice->setCurrentIndex(preselected >= 0 ? preselected : 0);
+    // Typing a town, country or zone name above the list picks its zone in it.
+    auto *search = new PlaceSearchField(placeIndex, choice, panel.get());
+    search->setPlaceholderText(labels.getString(QStringLiteral("popup.search.hint")));
+    layout->addWidget(search, QStringLiteral("span 4, growx, wrap"));
     layout->addWidget(choice, QStringLiteral("span 4, wrap para"));
 
     if (darkMode) {
@@ -343,11 +361,12 @@ void TimeZoneDialog::handleAdd()
         setWhiteOnBlack(label);
         choice->setItemDelegate(new MyCellRenderer(choice));
         setWhiteOnBlack(choice);
+        setWhiteOnBlack(search);
     }
     panel->setLayoutDirection(layoutDirection());
 
-    // Once the box shows, typing letters goes straight to the list of zones.
-    QTimer::singleShot(0, choice, [choice] { choice->setFocus(Qt::OtherFocusReason); });
+    // Once the box shows, typing goes straight to the search.
+    QTimer::singleShot(0, search, [search] { search->setFocus(Qt::OtherFocusReason); });
     const MessageBox::Answer answer = MessageBox::okCancel(
         this, panel.get(), labels.getString(QStringLiteral("popup.title.selecttimezone")));
     if (answer == MessageBox::Ok && choice->currentIndex() >= 0) {
@@ -424,6 +443,9 @@ void TimeZoneDialog::handleClose()
 
 void TimeZoneDialog::dialogCleanUp()
 {
+    // The place index serves the add box alone: the idle widget does not keep it.
+    placesCancelled = true;
+    placeIndex = {};
     releaseOwnerAndDefaults();
     hide();
 }

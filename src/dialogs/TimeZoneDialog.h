@@ -7,7 +7,9 @@
 #include <QDialog>
 #include <QPointer>
 
+#include <atomic>
 #include <future>
+#include <memory>
 
 class QAction;
 class QDateTime;
@@ -23,6 +25,7 @@ class MyJComboBox;
 
 namespace quillmark::hrl {
 
+class PlaceIndex;
 class UserPreferences;
 class ZoneEntryModel;
 
@@ -114,8 +117,13 @@ private:
     QAction *moveUpPopupItem = nullptr;
     QAction *moveDownPopupItem = nullptr;
     QMenu *shortPopup = nullptr;
+    // Turned on when the dialog closes: a place index still in the making stops early. Declared
+    // before placeIndex, whose end waits for the thread.
+    std::atomic_bool placesCancelled{false};
     std::future<QStringList> allEntries;
     QStringList allEntryTexts;
+    // The add box's search, made on the entries' thread once they are done; freed on closing.
+    std::shared_future<std::shared_ptr<const PlaceIndex>> placeIndex;
     QColor optionPaneColor;
     QColor panelPaneColor;
     bool madeChange = false;

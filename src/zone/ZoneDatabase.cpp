@@ -70,6 +70,23 @@ QStringList ZoneDatabase::readZoneIdsFromZi(const QString &path)
     return ids;
 }
 
+QHash<QString, QString> ZoneDatabase::readLinksFromZi(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    QHash<QString, QString> links;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine().trimmed();
+        if (!line.startsWith("L "))
+            continue;
+        const QByteArrayList words = line.split(' ');
+        if (words.size() > 2)
+            links.insert(QString::fromUtf8(words.at(2)), QString::fromUtf8(words.at(1)));
+    }
+    return links;
+}
+
 QStringList ZoneDatabase::allZoneIds()
 {
     static const QStringList ids = [] {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QTimeZone>
@@ -28,6 +29,8 @@ public:
     static int dayKey(const QDateTime &instant, const QTimeZone &zone);
     // Reads the identifiers (Z and L lines) of a tzdata.zi file; empty when it is unreadable.
     static QStringList readZoneIdsFromZi(const QString &path);
+    // The links (L lines) of a tzdata.zi file, alias -> target; empty when it is unreadable.
+    static QHash<QString, QString> readLinksFromZi(const QString &path);
 };
 
 } // namespace quillmark::hrl

@@ -1,14 +1,17 @@
 // The time zone dialog: rows and enabled states, add (with the computer's zone preselected),
-// delete, moves, save and close, keys, the minimum size, dark mode, and the Time Zones command
-// that opens it from the widget.
+// the place search typed into it, delete, moves, save and close, keys, the minimum size, dark
+// mode, and the Time Zones command that opens it from the widget.
+#include "BidiText.h"
 #include "Clock.h"
 #include "ClockColorRoles.h"
 #include "ColorRoles.h"
+#include "DialogParts.h"
 #include "FreshStoreTest.h"
 #include "GuiPreferences.h"
 #include "HRL.h"
 #include "MessageBox.h"
 #include "MyJButtonWithImage.h"
+#include "PlaceSearchField.h"
 #include "ResourceBundle.h"
 #include "ScopedEnv.h"
 #include "StartupBox.h"
@@ -25,9 +28,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -471,6 +476,82 @@ private Q_SLOTS:
         });
         // Escape cancels: nothing added.
         QCOMPARE(rows(*dialog).size(), 1);
+    }
+
+    void typingAPlaceAndEnterTwiceAddsItsZone()
+    {
+        Fixture f;
+        auto dialog = f.open(u"Europe/London"_s);
+        bool seen = false;
+        QTimer::singleShot(0, dialog.get(), [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            // A failed check must not leave the box waiting for a user.
+            const auto cancel = qScopeGuard([box] {
+                if (box->isVisible())
+                    QTest::keyClick(box, Qt::Key_Escape);
+            });
+            auto *field = part<QLineEdit>(box, "placeSearch");
+            auto *list = part<QListView>(field, "placeSuggestions");
+            auto *choice = box->findChild<QComboBox *>();
+            QCOMPARE(field->placeholderText(), u"Type a city, country or time zone"_s);
+            QTRY_VERIFY(field->hasFocus());
+            QTest::keyClicks(field, u"san francisco"_s);
+            // The index may still be in the making on the dialog's thread.
+            QTRY_VERIFY_WITH_TIMEOUT(list->isVisible(), 60000);
+            QVERIFY(list->model()->rowCount() <= PlaceSearchField::MaxSuggestions);
+            QCOMPARE(list->model()->index(0, 0).data().toString(),
+                     u"San Francisco, United States — (UTC-08:00) America/Los_Angeles"_s);
+            QCOMPARE(list->currentIndex().row(), 0);
+            // Escape closes the list alone; Down opens it again.
+            QTest::keyClick(field, Qt::Key_Escape);
+            QVERIFY(!list->isVisible());
+            QVERIFY(box->isVisible());
+            QTest::keyClick(field, Qt::Key_Down);
+            QVERIFY(list->isVisible());
+            // The arrows choose; the first Enter takes the choice into the box, the second is OK.
+            for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up})
+                QTest::keyClick(field, key);
+            QTest::keyClick(field, Qt::Key_Return);
+            QVERIFY(!list->isVisible());
+            QVERIFY(box->isVisible());
+            QCOMPARE(choice->currentText(), u"(UTC-03:00) America/Argentina/Cordoba"_s);
+            QCOMPARE(field->text(), u"San Francisco, Argentina"_s);
+            seen = true;
+            QTest::keyClick(field, Qt::Key_Return);
+        });
+        command(*dialog, u"AddRow"_s);
+        QVERIFY(seen);
+        QCOMPARE(rows(*dialog).last(), u"(UTC-03:00) America/Argentina/Cordoba"_s);
+        QCOMPARE(states(*dialog).back(), u'1');
+    }
+
+    void suggestionTexts_data()
+    {
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("country");
+        QTest::addColumn<QString>("expected");
+        const QString entry = u"(UTC+05:30) Asia/Kolkata"_s;
+        const auto fsi = [](const QString &text) {
+            return quillmark::utils::BidiText::isolate(text, Qt::RightToLeft);
+        };
+        QTest::newRow("town") << Qt::LeftToRight << u"Mumbai"_s << u"India"_s << u"Mumbai, India — "_s + entry;
+        QTest::newRow("right to left") << Qt::RightToLeft << u"Mumbai"_s << u"الهند"_s
+                                       << fsi(u"Mumbai"_s) + u", "_s + fsi(u"الهند"_s) + u" — "_s + entry;
+        QTest::newRow("country") << Qt::RightToLeft << u"הודו"_s << QString() << fsi(u"הודו"_s) + u" — "_s + entry;
+        QTest::newRow("id") << Qt::LeftToRight << QString() << QString() << entry;
+    }
+
+    void suggestionTexts()
+    {
+        QFETCH(Qt::LayoutDirection, direction);
+        QFETCH(QString, name);
+        QFETCH(QString, country);
+        QFETCH(QString, expected);
+        QApplication::setLayoutDirection(direction);
+        const auto restore = qScopeGuard([] { QApplication::setLayoutDirection(Qt::LeftToRight); });
+        const PlaceIndex::Suggestion suggestion{name, country, u"Asia/Kolkata"_s, PlaceIndex::Kind::Town};
+        QCOMPARE(PlaceSearchField::suggestionText(suggestion, u"(UTC+05:30) Asia/Kolkata"_s), expected);
     }
 
     void darkModeDefaultsAreRestored()
