@@ -1,13 +1,17 @@
 #include "BidiText.h"
 
+#include <QGuiApplication>
 #include <QLocale>
 
 namespace quillmark::utils {
 
 QString BidiText::isolate(const QString &value)
 {
-    // Every window of ours runs in the direction of the desktop's language.
-    return isolate(value, QLocale::system().textDirection());
+    // Our windows run in the direction of the desktop's language, which the program also makes
+    // the application's.
+    const bool rightToLeft = QGuiApplication::layoutDirection() == Qt::RightToLeft
+                             || QLocale::system().textDirection() == Qt::RightToLeft;
+    return isolate(value, rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
 }
 
 QString BidiText::isolate(const QString &value, Qt::LayoutDirection direction)

@@ -16,7 +16,8 @@ public:
     static constexpr QChar FirstStrongIsolate = QChar(0x2068);
     static constexpr QChar PopDirectionalIsolate = QChar(0x2069);
 
-    // The value isolated when the desktop's language is written right to left, else unchanged.
+    // The value isolated when the application or the desktop's language runs right to left,
+    // else unchanged.
     static QString isolate(const QString &value);
     static QString isolate(const QString &value, Qt::LayoutDirection direction);
     // The value without the isolate marks that isolate() put around it.
