@@ -91,7 +91,7 @@ open_about
 shot_of "$ABOUT" "$WORK/dark.png"
 import -window root "$SHOTS/e2e_about_dark.png"
 colour=$(convert "$WORK/dark.png" -format '%[pixel:p{3,3}]' info:)
-[ "$colour" = "srgb(47,79,79)" ] || fail "dark About box background is $colour"
+[ "$colour" = "srgb(25,25,112)" ] || fail "dark About box background is $colour"
 pass "in dark mode the box has the dark menu colour"
 xdotool windowactivate --sync "$ABOUT" key --clearmodifiers alt+F4
 wait_window_gone "$ABOUT" || fail "the dark box did not close"

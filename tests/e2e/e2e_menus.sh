@@ -96,7 +96,7 @@ read -r mx my mw mh < <(geometry_of "$MENU")
 import -window root -crop "$((mx + mw - x + 10))x$((my + mh - y + 10))+$x+$y" +repage "$SHOTS/e2e_menus_dark.png"
 shot_of "$MENU" "$WORK/dark_menu.png"
 colour=$(convert "$WORK/dark_menu.png" -format '%[pixel:p{'$((mw - 4))','$((mh / 2))'}]' info:)
-[ "$colour" = "srgb(47,79,79)" ] || fail "dark menu background is $colour"
+[ "$colour" = "srgb(25,25,112)" ] || fail "dark menu background is $colour"
 close_menu
 pass "the dark pop-up menu has the dark menu colour"
 exit_by_menu $((x + w / 4)) $((y + h / 2)) "dark pop-up menu"
