@@ -1,0 +1,86 @@
+# shellcheck shell=bash
+# Sourced by run.sh, bench/run.sh and the end-to-end tests: a display of our own under Xvfb, and a
+# window manager and a tray host on it, each waited for until it is ready (not for a fixed time).
+# Each start function sets the PID of what it started; the caller stops it.
+
+# hrl_wait_until seconds command... : runs the command every 0.1 s until it succeeds; false when
+# it never did within the time.
+hrl_wait_until() {
+    local tries=$(($1 * 10))
+    shift
+    while [ "$tries" -gt 0 ]; do
+        "$@" && return 0
+        tries=$((tries - 1))
+        sleep 0.1
+    done
+    return 1
+}
+
+# hrl_start_xvfb : Xvfb on a display number it picks itself (two runs at once never race for one);
+# exports DISPLAY and sets HRL_XVFB_PID. On failure nothing is left running.
+hrl_start_xvfb() {
+    local fd number=
+    # Xvfb writes the number to fd 3 once it listens there, and closes it; if it fails to start,
+    # the read ends at once.
+    exec {fd}< <(exec Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -br 3>&1 >/dev/null 2>&1)
+    HRL_XVFB_PID=$!
+    read -r -t 30 -u "$fd" number || true
+    exec {fd}<&-
+    if [[ "$number" =~ ^[0-9]+$ ]] && kill -0 "$HRL_XVFB_PID" 2>/dev/null \
+        && DISPLAY=":$number" xdpyinfo >/dev/null 2>&1; then
+        export DISPLAY=":$number"
+        return 0
+    fi
+    kill "$HRL_XVFB_PID" 2>/dev/null || true
+    echo "Xvfb did not start (display '${number}')" >&2
+    return 1
+}
+
+# hrl_start_wm : openbox on DISPLAY, ready once it announces itself on the root window (it
+# redirects new windows to itself before that); sets HRL_WM_PID.
+hrl_start_wm() {
+    openbox --sm-disable >/dev/null 2>&1 &
+    HRL_WM_PID=$!
+    hrl_wait_until 10 hrl_wm_ready && return 0
+    kill "$HRL_WM_PID" 2>/dev/null || true
+    echo "the window manager did not start" >&2
+    return 1
+}
+
+hrl_wm_ready() {
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+}
+
+# hrl_start_tray : trayer as the tray host on DISPLAY, ready once it owns the tray and shows its
+# panel; sets HRL_TRAY_PID. Start it before any program that looks for a tray.
+hrl_start_tray() {
+    trayer --edge top --align right --widthtype request --height 24 >/dev/null 2>&1 &
+    HRL_TRAY_PID=$!
+    hrl_wait_until 10 hrl_tray_ready && return 0
+    kill "$HRL_TRAY_PID" 2>/dev/null || true
+    echo "the tray host did not start" >&2
+    return 1
+}
+
+hrl_tray_ready() {
+    # trayer names this atom only once the tray selection is its own; on a new display nothing
+    # else has named it yet (a Qt program does, at its start).
+    xlsatoms -name _NET_SYSTEM_TRAY_OPCODE 2>/dev/null | grep -q . \
+        && [ -n "$(xdotool search --onlyvisible --class '^trayer$' 2>/dev/null)" ]
+}
+
+# hrl_tray_icon pid : the window of that process docked in trayer, or nothing.
+hrl_tray_icon() {
+    local w p
+    for w in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
+        p=$w
+        while p=$(hrl_parent_of "$p") && [ -n "$p" ] && [ "$p" != "0x0" ]; do
+            xprop -id "$p" WM_CLASS 2>/dev/null | grep -q '"trayer"' && { echo "$w"; return 0; }
+        done
+    done
+    return 0
+}
+
+hrl_parent_of() {
+    xwininfo -id "$1" -tree 2>/dev/null | sed -n 's/^ *Parent window id: \(0x[0-9a-f]*\).*/\1/p'
+}
