@@ -32,8 +32,8 @@ app=$!
 pids+=("$app")
 window_mapped() { [ -n "$(xdotool search --onlyvisible --pid "$app" 2>/dev/null)" ]; }
 icon_docked() { [ -n "$(hrl_tray_icon "$app")" ]; }
-hrl_wait_until 10 window_mapped || { echo "The window did not map." >&2; exit 1; }
-hrl_wait_until 10 icon_docked || echo "The tray icon did not dock." >&2
+hrl_wait_ready "$app" 60 window_mapped || { echo "The window did not map." >&2; exit 1; }
+hrl_wait_ready "$app" 60 icon_docked || echo "The tray icon did not dock." >&2
 sleep "${HRL_RUN_SECONDS:-4}"
 import -window root shot.png
 echo "Screenshot saved: $(pwd)/shot.png"

@@ -1,14 +1,16 @@
 # shellcheck shell=bash
 # Sourced by run.sh, bench/run.sh and the end-to-end tests: a display of our own under Xvfb, and a
 # window manager and a tray host on it, each waited for until it is ready (not for a fixed time).
-# Each start function sets the PID of what it started; the caller stops it.
+# Each start function sets the PID of what it started; the caller stops it. The waits end as soon as
+# the condition holds (well under a second here); their limits are only for a machine stalled on
+# its disk or loaded by other builds.
 
-# hrl_wait_until seconds command... : runs the command every 0.1 s until it succeeds; false when
-# it never did within the time.
-hrl_wait_until() {
-    local tries=$(($1 * 10))
-    shift
-    while [ "$tries" -gt 0 ]; do
+# hrl_wait_ready pid seconds command... : runs the command every 0.1 s until it succeeds; false
+# when it never did within the time, or at once when the process ends.
+hrl_wait_ready() {
+    local pid=$1 tries=$(($2 * 10))
+    shift 2
+    while [ "$tries" -gt 0 ] && kill -0 "$pid" 2>/dev/null; do
         "$@" && return 0
         tries=$((tries - 1))
         sleep 0.1
@@ -24,7 +26,7 @@ hrl_start_xvfb() {
     # the read ends at once.
     exec {fd}< <(exec Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -br 3>&1 >/dev/null 2>&1)
     HRL_XVFB_PID=$!
-    read -r -t 30 -u "$fd" number || true
+    read -r -t 60 -u "$fd" number || true
     exec {fd}<&-
     if [[ "$number" =~ ^[0-9]+$ ]] && kill -0 "$HRL_XVFB_PID" 2>/dev/null \
         && DISPLAY=":$number" xdpyinfo >/dev/null 2>&1; then
@@ -41,9 +43,16 @@ hrl_start_xvfb() {
 hrl_start_wm() {
     openbox --sm-disable >/dev/null 2>&1 &
     HRL_WM_PID=$!
-    hrl_wait_until 10 hrl_wm_ready && return 0
-    kill "$HRL_WM_PID" 2>/dev/null || true
-    echo "the window manager did not start" >&2
+    hrl_wait_ready "$HRL_WM_PID" 60 hrl_wm_ready && return 0
+    hrl_give_up "$HRL_WM_PID" "the window manager did not start"
+}
+
+# hrl_give_up pid message : stops the process and says whether it had ended by itself.
+hrl_give_up() {
+    local state="still running"
+    kill -0 "$1" 2>/dev/null || state="ended"
+    kill "$1" 2>/dev/null || true
+    echo "$2 ($state)" >&2
     return 1
 }
 
@@ -56,10 +65,8 @@ hrl_wm_ready() {
 hrl_start_tray() {
     trayer --edge top --align right --widthtype request --height 24 >/dev/null 2>&1 &
     HRL_TRAY_PID=$!
-    hrl_wait_until 10 hrl_tray_ready && return 0
-    kill "$HRL_TRAY_PID" 2>/dev/null || true
-    echo "the tray host did not start" >&2
-    return 1
+    hrl_wait_ready "$HRL_TRAY_PID" 60 hrl_tray_ready && return 0
+    hrl_give_up "$HRL_TRAY_PID" "the tray host did not start"
 }
 
 hrl_tray_ready() {
