@@ -23,8 +23,10 @@ hrl_wait_ready() {
 hrl_start_xvfb() {
     local fd number=
     # Xvfb writes the number to fd 3 once it listens there, and closes it; if it fails to start,
-    # the read ends at once.
-    exec {fd}< <(exec Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -br 3>&1 >/dev/null 2>&1)
+    # the read ends at once. -noreset: when its last client leaves (the check below), a server
+    # resets and drops a client that is connecting just then (the window manager, 2 % of starts
+    # here).
+    exec {fd}< <(exec Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -br -noreset 3>&1 >/dev/null 2>&1)
     HRL_XVFB_PID=$!
     read -r -t 60 -u "$fd" number || true
     exec {fd}<&-
