@@ -40,8 +40,9 @@ hrl_start_xvfb() {
     return 1
 }
 
-# hrl_start_wm : openbox on DISPLAY, ready once it announces itself on the root window (it
-# redirects new windows to itself before that); sets HRL_WM_PID.
+# hrl_start_wm : openbox on DISPLAY, ready once it has set its client list on the root window, late
+# in its start, just before it manages windows (its check window comes early, before its
+# theme and fonts are loaded); sets HRL_WM_PID.
 hrl_start_wm() {
     openbox --sm-disable >/dev/null 2>&1 &
     HRL_WM_PID=$!
@@ -59,7 +60,7 @@ hrl_give_up() {
 }
 
 hrl_wm_ready() {
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+    xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -q '^_NET_CLIENT_LIST(WINDOW)'
 }
 
 # hrl_start_tray : trayer as the tray host on DISPLAY, ready once it owns the tray and shows its
