@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and starts Horalia. Without a display it starts one
-# under Xvfb, runs the widget for a few seconds and saves a screenshot as shot.png.
+# Installs what is missing, builds and starts Horalia. Without a display it starts one under
+# Xvfb with a window manager and a tray, runs the widget for a few seconds once its window and
+# tray icon show, and saves a screenshot as shot.png.
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/deps.sh
@@ -16,16 +17,23 @@ if [ -n "${DISPLAY:-}" ]; then
     exec ./build-release/src/app/horalia
 fi
 
-display=":$((90 + RANDOM % 9))"
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp -br &
-xvfb=$!
-trap 'kill $app $wm $xvfb 2>/dev/null || true' EXIT
-sleep 1
-DISPLAY="$display" openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-sleep 0.5
-DISPLAY="$display" ./build-release/src/app/horalia &
+source tools/display.sh
+pids=()
+trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
+hrl_start_xvfb
+pids+=("$HRL_XVFB_PID")
+hrl_start_wm
+pids+=("$HRL_WM_PID")
+# A tray, as on a user's desktop: without one the program shows its "no tray" error box.
+hrl_start_tray
+pids+=("$HRL_TRAY_PID")
+./build-release/src/app/horalia &
 app=$!
+pids+=("$app")
+window_mapped() { [ -n "$(xdotool search --onlyvisible --pid "$app" 2>/dev/null)" ]; }
+icon_docked() { [ -n "$(hrl_tray_icon "$app")" ]; }
+hrl_wait_ready "$app" 60 window_mapped || { echo "The window did not map." >&2; exit 1; }
+hrl_wait_ready "$app" 60 icon_docked || echo "The tray icon did not dock." >&2
 sleep "${HRL_RUN_SECONDS:-4}"
-DISPLAY="$display" import -window root shot.png
+import -window root shot.png
 echo "Screenshot saved: $(pwd)/shot.png"

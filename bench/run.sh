@@ -4,23 +4,19 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/deps.sh
-hrl_install_packages "${HRL_BUILD_PACKAGES[@]}" xvfb xauth trayer strace python3-xlib
+hrl_install_packages "${HRL_BUILD_PACKAGES[@]}" xvfb xauth trayer x11-utils xdotool strace python3-xlib
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DHRL_BUILD_TESTS=OFF >/dev/null
 cmake --build build-bench --target horalia bench_minimal bench_resetview bench_timezonedialog bench_tick bench_dialogmemory bench_placeindex
-for n in $(seq 90 99); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break
-done
-Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp -br >/dev/null 2>&1 &
-xvfb=$!
+source tools/display.sh
+xvfb=
 tray=
 homes=$(mktemp -d)
 trap 'kill $tray $xvfb 2>/dev/null; rm -rf "$homes"' EXIT
-sleep 1
-export DISPLAY=":$n"
+hrl_start_xvfb
+xvfb=$HRL_XVFB_PID
 # A tray, as on a user's desktop: without one the program shows its "no tray" error box.
-trayer --edge top --align right --widthtype request --height 24 >/dev/null 2>&1 &
-tray=$!
-sleep 0.5
+hrl_start_tray
+tray=$HRL_TRAY_PID
 /usr/bin/python3 bench/measure.py build-bench/src/app/horalia build-bench/bench/bench_minimal
 # The program's own trace lines are not figures.
 figures() { grep -v -e '^[0-9]\{4\}/[0-9][0-9]/[0-9][0-9] ' -e '^SystemTray is not supported$' || true; }

@@ -209,6 +209,14 @@ void HRL::placeAtStoredPosition()
     move(placedAt);
 }
 
+void HRL::notePlacement()
+{
+    // Dialogs centre over where Qt thinks the window stands, which right after mapping may be
+    // (0, 0) while it stands elsewhere (see moveEvent).
+    if (isVisible() && pos() != placedAt)
+        move(placedAt);
+}
+
 void HRL::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
@@ -365,6 +373,7 @@ void HRL::setTrayCommandsEnabled(bool enabled)
 
 void HRL::showTimeZoneDialog()
 {
+    notePlacement();
     TimeZoneDialog dialog(gP, &uP, this, labels.getString(QStringLiteral("dialog.title.timezoneconfiguration")),
                           labels);
     runConfigurationDialog(&dialog);
@@ -375,6 +384,7 @@ void HRL::showTimeZoneDialog()
 
 void HRL::showSettings(bool passDarkMode)
 {
+    notePlacement();
     MySettings dialog(labels, this);
     if (passDarkMode)
         dialog.setDarkMode(uP.isDarkMode());
@@ -391,6 +401,7 @@ void HRL::showAbout()
         aboutBox->activateWindow();
         return;
     }
+    notePlacement();
 
     using utils::UiDefaults;
     const QVariant savedOptionPane = UiDefaults::get(UiDefaults::OPTION_PANE_BACKGROUND);

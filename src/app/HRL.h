@@ -91,6 +91,8 @@ private:
     void createSystemTray();
     // Opens the pop-up menu from a right click on this widget.
     void attachPopup(QWidget *widget);
+    // Tells Qt where the window really stands, before a dialog centres over it.
+    void notePlacement();
     // Shows a configuration dialog modally, above the window. While it is open the tray menu's
     // commands do nothing, so no second dialog, Reset View or Exit cuts into unsaved edits.
     void runConfigurationDialog(QDialog *dialog);

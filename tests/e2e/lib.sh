@@ -1,6 +1,8 @@
 # Shared by the end-to-end tests: a display of their own with a window manager,
 # a throwaway HOME (so the preferences store is a temporary one) and helpers.
 set -euo pipefail
+# shellcheck source=../../tools/display.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../tools/display.sh"
 
 HRL_BIN=${HRL_BIN:?path of the horalia binary}
 WORK=$(mktemp -d)
@@ -25,25 +27,15 @@ cleanup() {
 trap cleanup EXIT
 
 start_display() {
-    local n
-    for n in $(seq 40 79); do
-        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-        Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp -br >/dev/null 2>&1 &
-        PIDS+=($!)
-        export DISPLAY=":$n"
-        for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-        xdpyinfo >/dev/null 2>&1 && break
-    done
-    xdpyinfo >/dev/null 2>&1 || fail "no X server"
-    openbox --sm-disable >/dev/null 2>&1 &
-    PIDS+=($!)
-    sleep 0.5
+    hrl_start_xvfb || fail "no X server"
+    PIDS+=("$HRL_XVFB_PID")
+    hrl_start_wm || fail "no window manager"
+    PIDS+=("$HRL_WM_PID")
 }
 
 start_tray() {
-    trayer --edge top --align right --widthtype request --height 24 >/dev/null 2>&1 &
-    PIDS+=($!)
-    sleep 0.5
+    hrl_start_tray || fail "no tray host"
+    PIDS+=("$HRL_TRAY_PID")
 }
 
 # write_store "key=value" ... : the preferences the program finds at start.
@@ -156,20 +148,9 @@ reset_view_by_menu() {
     [ -n "$WIN" ] || fail "no window after Reset View"
 }
 
-parent_of() {
-    xwininfo -id "$1" -tree 2>/dev/null | sed -n 's/^ *Parent window id: \(0x[0-9a-f]*\).*/\1/p'
-}
-
 # tray_icon : our window docked in the tray host (trayer), or nothing.
 tray_icon() {
-    local w p
-    for w in $(xdotool search --onlyvisible --pid "$APP" 2>/dev/null); do
-        p=$w
-        while p=$(parent_of "$p") && [ -n "$p" ] && [ "$p" != "0x0" ]; do
-            xprop -id "$p" WM_CLASS 2>/dev/null | grep -q '"trayer"' && { echo "$w"; return 0; }
-        done
-    done
-    return 0
+    hrl_tray_icon "$APP"
 }
 
 # wait_tray_icon : waits (at most 3 s) for our icon to dock in the tray and prints its id.

@@ -219,6 +219,9 @@ private Q_SLOTS:
     {
         AccessOther::setDesktopService([](const QUrl &) { return false; });
         QTemporaryDir bin;
+        // The helper's own commands (sleep) come from the usual PATH: without them its wait
+        // would spin through at once and end before we look.
+        const QByteArray usualPath = qgetenv("PATH");
         // Given back right after the start below, or on any early return before it.
         std::optional<ScopedEnv> path(std::in_place, "PATH", bin.path().toLocal8Bit());
         {
@@ -232,7 +235,7 @@ private Q_SLOTS:
         const QString ended = bin.filePath(u"ended"_s);
         QFile helper(bin.filePath(u"xdg-open"_s));
         QVERIFY(helper.open(QIODevice::WriteOnly));
-        helper.write("#!/bin/sh\n"
+        helper.write("#!/bin/sh\nPATH='" + usualPath + "'\n"
                      "printf '%s' \"$1\" > \""
                      + seen.toLocal8Bit()
                      + "\"\n"
