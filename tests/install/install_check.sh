@@ -46,14 +46,15 @@ grep -q "^Categories=Utility;Clock;$" "$entry" || fail "categories"
 grep -q "^GenericName=World Clock$" "$entry" || fail "generic name"
 # Every language of the text bundles has its generic name and comment, under the locale a
 # desktop uses (the bundles' old codes iw, in and no become he, id and nb).
-for lang in de he id nb zh_CN zh_TW ja ar; do
+for lang in de he id nb nn zh_CN zh_TW ja ar; do
     grep -q "^GenericName\[$lang\]=" "$entry" && grep -q "^Comment\[$lang\]=" "$entry" || fail "no texts for $lang"
 done
 for old in iw in no zh_cn zh_tw; do
     ! grep -q "\[$old\]=" "$entry" || fail "old language code $old"
 done
 langs=$(ls "$SOURCE/tools/i18n/" | grep -cv -e '^base.tsv$' -e '^desktop.tsv$')
-[ "$(grep -c '^Comment\[' "$entry")" -eq "$langs" ] || fail "$(grep -c '^Comment\[' "$entry") comments for $langs languages"
+# Norwegian's one bundle serves both written forms, nb and nn.
+[ "$(grep -c '^Comment\[' "$entry")" -eq "$((langs + 1))" ] || fail "$(grep -c '^Comment\[' "$entry") comments for $langs languages"
 pass "translated for all $langs languages of the bundles"
 
 version=$(sed -n 's/^project(Horalia VERSION \([0-9.]*\).*/\1/p' "$SOURCE/CMakeLists.txt")
