@@ -97,7 +97,8 @@ void SingleInstance::listen()
     server->setSocketOptions(QLocalServer::UserAccessOption);
     if (!server->listen(socketName)) {
         utils::Logger::log(ClassName, QStringLiteral("listen"),
-                    QStringLiteral("cannot listen on ") + socketName + QStringLiteral(": ") + server->errorString());
+                           QStringLiteral("cannot listen on ") + socketName + QStringLiteral(": ")
+                               + server->errorString());
         return;
     }
     connect(server, &QLocalServer::newConnection, this, [this] {
@@ -125,7 +126,7 @@ void SingleInstance::tellRunning() const
         }
     }
     utils::Logger::log(ClassName, QStringLiteral("tellRunning"),
-                QStringLiteral("the running widget did not answer on ") + socketName);
+                       QStringLiteral("the running widget did not answer on ") + socketName);
 }
 
 } // namespace quillmark::hrl

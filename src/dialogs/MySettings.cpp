@@ -364,7 +364,8 @@ bool MySettings::saveIt()
 QString MySettings::sample(const QString &pattern, const QString &defaultPattern, const QDateTime &instant) const
 {
     // Exactly what a clock of the computer's zone shows with this pattern.
-    return utils::BidiText::isolate(DateFormatter::formatOr(pattern, defaultPattern, instant, ZoneDatabase::localZone()));
+    return utils::BidiText::isolate(
+        DateFormatter::formatOr(pattern, defaultPattern, instant, ZoneDatabase::localZone()));
 }
 
 void MySettings::sizeSampleField(QLineEdit *field, int columns, const QStringList &patterns,

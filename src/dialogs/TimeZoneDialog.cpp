@@ -1,7 +1,7 @@
 #include "TimeZoneDialog.h"
 
-#include "Clock.h"
 #include "BidiText.h"
+#include "Clock.h"
 #include "ClockColorRoles.h"
 #include "ColorRoles.h"
 #include "CountryCodes.h"

@@ -219,8 +219,7 @@ bool PreferencesNode::parseLong(const QString &text, qint64 *value)
     return parseDecimal(text, std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max(), value);
 }
 
-bool PreferencesNode::writeThrough(const char *operation, const QString &key,
-                                   const std::optional<QString> &value) const
+bool PreferencesNode::writeThrough(const char *operation, const QString &key, const std::optional<QString> &value) const
 {
     store();
     if (!prepareWrite())

@@ -14,8 +14,8 @@ namespace quillmark::utils {
 // nothing is cached here, so every node on a path sees the writes of every other at once.
 // Writes go through to the file immediately. A write that does not reach the file returns false
 // and is undone in this process too, so nothing shows a value that the next start would not;
-// the first such failure of a file is also reported as a trace line. A file that cannot be read as settings reads as empty
-// and is never overwritten (see PreferencesFile).
+// the first such failure of a file is also reported as a trace line. A file that cannot be read as settings reads as
+// empty and is never overwritten (see PreferencesFile).
 class PreferencesNode final
 {
 public:

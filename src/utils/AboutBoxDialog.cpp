@@ -17,10 +17,10 @@
 #include "WindowStacking.h"
 #include "ZoneInfo.h"
 
-#include <algorithm>
 #include <QLabel>
 #include <QLocale>
 #include <QMouseEvent>
+#include <algorithm>
 
 #include <unicode/uversion.h>
 
@@ -82,7 +82,8 @@ AboutBoxDialog::AboutBoxDialog(QWidget *owner, const QString &programName, const
     const QString wrapPara = QStringLiteral("skip, wrap para");
     addText(programName, true, QStringLiteral("wrap"));
     addText(text("dialog.version") + QStringLiteral(": ") + BidiText::isolate(version), true, QStringLiteral("wrap"));
-    addText(text("dialog.released") + QStringLiteral(": ") + BidiText::isolate(releaseDate), false, QStringLiteral("wrap"));
+    addText(text("dialog.released") + QStringLiteral(": ") + BidiText::isolate(releaseDate), false,
+            QStringLiteral("wrap"));
     addText(text("dialog.copyright") + QStringLiteral(": ") + BidiText::isolate(copyrightYears), false, wrapPara);
     addText(MAKER, false, wrap);
     addText(ADDRESS_LINE_1, false, wrap);
@@ -96,10 +97,15 @@ AboutBoxDialog::AboutBoxDialog(QWidget *owner, const QString &programName, const
 
     addText(text("sys.jvmversion") + u' ' + BidiText::isolate(runtimeVersion()), false, wrap);
     addText(text("dialog.by") + u' ' + BidiText::isolate(runtimeVendor()), false, wrapPara);
-    addText(BidiText::isolate(QStringLiteral("user.name")) + u'=' + BidiText::isolate(SystemProperties::get(QStringLiteral("user.name"))), false, wrap);
-    addText(BidiText::isolate(QStringLiteral("user.home")) + u'=' + BidiText::isolate(SystemProperties::get(QStringLiteral("user.home"))), false, wrap);
-    addText(text("sys.hostname") + u'=' + BidiText::isolate(SystemProperties::get(QStringLiteral("Quillmark.Program.Hostname"))), false,
-            wrap);
+    addText(BidiText::isolate(QStringLiteral("user.name")) + u'='
+                + BidiText::isolate(SystemProperties::get(QStringLiteral("user.name"))),
+            false, wrap);
+    addText(BidiText::isolate(QStringLiteral("user.home")) + u'='
+                + BidiText::isolate(SystemProperties::get(QStringLiteral("user.home"))),
+            false, wrap);
+    addText(text("sys.hostname") + u'='
+                + BidiText::isolate(SystemProperties::get(QStringLiteral("Quillmark.Program.Hostname"))),
+            false, wrap);
     const bool withSettings = !settingsDirectory.isEmpty();
     addText(text("sys.canonicalhostname") + u'='
                 + BidiText::isolate(SystemProperties::get(QStringLiteral("Quillmark.Program.Canonical.Hostname"))),
@@ -212,10 +218,10 @@ bool AboutBoxDialog::eventFilter(QObject *watched, QEvent *event)
                                                                 + getProgramName());
             // Without a browser or mail program the user still gets the address, to copy.
             if (!opened)
-                MessageBox::error(this,
-                                  texts.getString(QStringLiteral("popup.error.couldnotopenlink"),
-                                                  {home ? HOME_PAGE : SUPPORT_EMAIL}),
-                                  texts.getString(QStringLiteral("popup.error")));
+                MessageBox::error(
+                    this,
+                    texts.getString(QStringLiteral("popup.error.couldnotopenlink"), {home ? HOME_PAGE : SUPPORT_EMAIL}),
+                    texts.getString(QStringLiteral("popup.error")));
             return true;
         }
     }

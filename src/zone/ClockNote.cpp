@@ -87,7 +87,8 @@ QString ClockNote::text(const Facts &facts, const utils::ResourceBundle &labels,
         const QString key = facts.change == Change::Forward ? QStringLiteral("note.forward")
                             : facts.change == Change::Back  ? QStringLiteral("note.back")
                                                             : QStringLiteral("note.standardchange");
-        change = labels.getString(key, {duration(facts.amount, localeName), wallTime(facts.date, facts.time, localeName)});
+        change = labels.getString(key,
+                                  {duration(facts.amount, localeName), wallTime(facts.date, facts.time, localeName)});
     }
     return difference + separator() + change;
 }

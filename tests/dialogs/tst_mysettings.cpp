@@ -292,7 +292,8 @@ private Q_SLOTS:
         QCOMPARE(list(&dialog, "dateFormat_CB")->currentText(), shownDate);
         QCOMPARE(list(&dialog, "timeFontSize_CB")->currentText(), shownFont);
         QCOMPARE(sampleText(&dialog, "displayDate"), sample);
-        QCOMPARE(list(&dialog, "dateFormat_CB")->count(), MySettings::DATE_PATTERNS.size() + (shownDate == datePattern));
+        QCOMPARE(list(&dialog, "dateFormat_CB")->count(),
+                 MySettings::DATE_PATTERNS.size() + (shownDate == datePattern));
         part<QPushButton>(&dialog, "saveButton")->click();
         QCOMPARE(uP.getDatePattern(QString()), shownDate);
         QCOMPARE(uP.getTimeFontSize(), shownFont.toInt());
@@ -386,8 +387,8 @@ private Q_SLOTS:
     {
         QWidget owner;
         owner.show();
-        for (const char *name : {"", "dateFormat_CB", "timeFormat_CB", "timeFontSize_CB", "taskBar_CB",
-                                 "alwaysOnTop_CB", "darkMode_CB"}) {
+        for (const char *name :
+             {"", "dateFormat_CB", "timeFormat_CB", "timeFontSize_CB", "taskBar_CB", "alwaysOnTop_CB", "darkMode_CB"}) {
             MySettings dialog(bundle(), &owner);
             QVERIFY(!owner.isEnabled());
             bool openAfterEnter = false;

@@ -532,9 +532,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("country");
         QTest::addColumn<QString>("expected");
         const QString entry = u"(UTC+05:30) Asia/Kolkata"_s;
-        const auto fsi = [](const QString &text) {
-            return quillmark::utils::BidiText::isolate(text, Qt::RightToLeft);
-        };
+        const auto fsi = [](const QString &text) { return quillmark::utils::BidiText::isolate(text, Qt::RightToLeft); };
         QTest::newRow("town") << Qt::LeftToRight << u"Mumbai"_s << u"India"_s << u"Mumbai, India — "_s + entry;
         QTest::newRow("right to left") << Qt::RightToLeft << u"Mumbai"_s << u"الهند"_s
                                        << fsi(u"Mumbai"_s) + u", "_s + fsi(u"الهند"_s) + u" — "_s + entry;

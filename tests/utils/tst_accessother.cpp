@@ -235,8 +235,9 @@ private Q_SLOTS:
         const QString ended = bin.filePath(u"ended"_s);
         QFile helper(bin.filePath(u"xdg-open"_s));
         QVERIFY(helper.open(QIODevice::WriteOnly));
-        helper.write("#!/bin/sh\nPATH='" + usualPath + "'\n"
-                     "printf '%s' \"$1\" > \""
+        helper.write("#!/bin/sh\nPATH='" + usualPath
+                     + "'\n"
+                       "printf '%s' \"$1\" > \""
                      + seen.toLocal8Bit()
                      + "\"\n"
                        "i=0; while [ ! -e \""

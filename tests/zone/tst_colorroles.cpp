@@ -32,17 +32,21 @@ private Q_SLOTS:
         QTest::addColumn<QColor>("background");
         for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
             const QByteArray name = group == QPalette::Active ? "active " : "inactive ";
-            QTest::newRow(QByteArray(name + "light window").constData()) << colour(group, QPalette::WindowText) << colour(group, QPalette::Window);
-            QTest::newRow(QByteArray(name + "light list").constData()) << colour(group, QPalette::Text) << colour(group, QPalette::Base);
-            QTest::newRow(QByteArray(name + "light button").constData()) << colour(group, QPalette::ButtonText) << colour(group, QPalette::Button);
+            QTest::newRow(QByteArray(name + "light window").constData())
+                << colour(group, QPalette::WindowText) << colour(group, QPalette::Window);
+            QTest::newRow(QByteArray(name + "light list").constData())
+                << colour(group, QPalette::Text) << colour(group, QPalette::Base);
+            QTest::newRow(QByteArray(name + "light button").constData())
+                << colour(group, QPalette::ButtonText) << colour(group, QPalette::Button);
             QTest::newRow(QByteArray(name + "light selection").constData())
                 << colour(group, QPalette::HighlightedText) << colour(group, QPalette::Highlight);
         }
-        QTest::newRow("light disabled button") << colour(QPalette::Disabled, QPalette::ButtonText)
-                                               << colour(QPalette::Disabled, QPalette::Button);
-        QTest::newRow("light disabled label") << colour(QPalette::Disabled, QPalette::WindowText)
-                                              << colour(QPalette::Disabled, QPalette::Window);
-        QTest::newRow("light zone name") << ClockColorRoles::lightModeZoneName() << colour(QPalette::Active, QPalette::Window);
+        QTest::newRow("light disabled button")
+            << colour(QPalette::Disabled, QPalette::ButtonText) << colour(QPalette::Disabled, QPalette::Button);
+        QTest::newRow("light disabled label")
+            << colour(QPalette::Disabled, QPalette::WindowText) << colour(QPalette::Disabled, QPalette::Window);
+        QTest::newRow("light zone name") << ClockColorRoles::lightModeZoneName()
+                                         << colour(QPalette::Active, QPalette::Window);
 
         QTest::newRow("dark clock") << ColorRoles::darkModeMenuText() << ColorRoles::darkModeBackground();
         QTest::newRow("dark next day") << ClockColorRoles::darkModeNextDay() << ColorRoles::darkModeBackground();
@@ -64,7 +68,8 @@ private Q_SLOTS:
         QFETCH(QColor, text);
         QFETCH(QColor, background);
         const double ratio = contrast(text, background);
-        QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1 on %2: %3").arg(text.name(), background.name()).arg(ratio)));
+        QVERIFY2(ratio >= 4.5,
+                 qPrintable(QStringLiteral("%1 on %2: %3").arg(text.name(), background.name()).arg(ratio)));
     }
 };
 
