@@ -32,6 +32,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QShowEvent>
 #include <QTimer>
 
 #include <algorithm>
@@ -499,6 +500,21 @@ void TimeZoneDialog::closeEvent(QCloseEvent *event)
     event->ignore();
     if (isVisible())
         handleClose();
+}
+
+void TimeZoneDialog::showEvent(QShowEvent *event)
+{
+    // Before the first show the list's wish for width comes from an unpolished font, so the
+    // size first set can change once the window is shown, off the owner's centre. This runs
+    // before the window is mapped.
+    if (!placed && !event->spontaneous()) {
+        placed = true;
+        if (layout())
+            layout()->activate();
+        resize(std::max(MIN_WIDTH + extraWidth, sizeHint().width()), std::max(MIN_HEIGHT, height()));
+        utils::WindowStacking::centreOver(this, owner);
+    }
+    QDialog::showEvent(event);
 }
 
 void TimeZoneDialog::resizeEvent(QResizeEvent *event)

@@ -79,6 +79,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -131,6 +132,8 @@ private:
     bool darkMode = false;
     bool cleanedUp = false;
     int extraWidth = 0;
+    // Sized and centred again on the first show, once the style has polished the content.
+    bool placed = false;
 };
 
 } // namespace quillmark::hrl
