@@ -2,6 +2,7 @@
 // thread, as the time zone dialog does), its size, the resident memory it adds while it lives
 // and what is left once it is freed, and the time of one keystroke's look-up while a name is
 // typed letter by letter. "--show QUERY..." prints what the queries find instead.
+#include "BenchSupport.h"
 #include "CountryCodes.h"
 #include "PlaceIndex.h"
 
@@ -17,10 +18,6 @@
 #include <future>
 #include <memory>
 #include <vector>
-
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
 
 namespace {
 
@@ -49,12 +46,6 @@ double threadCpuMs()
     return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
-
 std::shared_ptr<const PlaceIndex> build(double *ms)
 {
     const QList<std::array<QString, 2>> countries = quillmark::hrl::CountryCodes().getByCodes();
@@ -75,10 +66,7 @@ std::shared_ptr<const PlaceIndex> build(double *ms)
 
 int main(int argc, char **argv)
 {
-#if defined(__GLIBC__)
-    // As the program does (main.cpp): large blocks go back to the system when freed.
-    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
-#endif
+    returnLargeBlocksAsTheProgramDoes();
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     if (args.value(0) == QLatin1String("--show")) {

@@ -26,10 +26,6 @@
 #include <cstdio>
 #include <vector>
 
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
-
 namespace {
 
 using quillmark::hrl::HRL;
@@ -102,10 +98,7 @@ SearchRun search(const quillmark::utils::GuiPreferences &gP, quillmark::hrl::Use
 
 int main(int argc, char **argv)
 {
-#if defined(__GLIBC__)
-    // As the program does (main.cpp): large blocks go back to the system when freed.
-    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
-#endif
+    returnLargeBlocksAsTheProgramDoes();
     QApplication app(argc, argv);
     const BenchStore store;
 
