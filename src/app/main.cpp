@@ -1,6 +1,7 @@
 #include "DateFormatter.h"
 #include "DisplayPlatform.h"
 #include "HRL.h"
+#include "LogFailureBoxes.h"
 #include "Logger.h"
 #include "ProgramInfo.h"
 #include "SingleInstance.h"
@@ -35,6 +36,7 @@ int main(int argc, char **argv)
     // ICU's locale data loads on another core while Qt sets up the display.
     quillmark::hrl::DateFormatter::warmUp(QLocale::system().name());
     QApplication app(argc, argv);
+    quillmark::utils::LogFailureBoxes::install();
     // Programs started from here (a browser for a link) choose their own platform.
     if (!platform.isEmpty())
         qunsetenv("QT_QPA_PLATFORM");

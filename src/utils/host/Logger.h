@@ -29,6 +29,13 @@ public:
                              const ResourceBundle &bundle);
     static void closeLogFile();
 
+    // What a failed log-file set-up tells the user besides its trace line. The window layer
+    // installs a reporter that shows a box, with texts from the bundle given to setupLogFile;
+    // without one the trace line is all.
+    enum class Failure { Error, ContinuingWithoutLogFile };
+    using FailureReporter = void (*)(Failure failure, const QString &message, const ResourceBundle &bundle);
+    static void setFailureReporter(FailureReporter reporter);
+
     static bool isEnabled();
 };
 

@@ -1,3 +1,4 @@
+#include "LogFailureBoxes.h"
 #include "Logger.h"
 #include "MessageBox.h"
 #include "ResourceBundle.h"
@@ -115,6 +116,7 @@ void TestLogger::megabyteRule()
     const QString path = dir.filePath(QStringLiteral("hrl.log"));
     writeFile(path, size);
 
+    LogFailureBoxes::install();
     // keepConsole leaves standard output alone, so nothing is written into the file.
     Logger::setupLogFile(QStringLiteral("hrl.log"), dir.path(), true, sharedBundle());
     QCOMPARE(QFileInfo(path).size(), sizeAfter);

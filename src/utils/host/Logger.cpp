@@ -1,14 +1,12 @@
 #include "Logger.h"
 
-#include "MessageBox.h"
-#include "ResourceBundle.h"
 #include "StringUtils.h"
 #include "SystemProperties.h"
 
-#include <QApplication>
 #include <QByteArray>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -112,24 +110,26 @@ FILE *openLogFile(const QString &path, QString *error)
     return stream;
 }
 
-void showBox(bool isError, const QString &text, const QString &title)
+std::atomic<Logger::FailureReporter> failureReporter{nullptr};
+
+void tellUser(Logger::Failure failure, const QString &message, const ResourceBundle &bundle)
 {
-    // Without a widget application there is nothing to show a box on; the trace line must do.
-    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
-        return;
-    if (isError)
-        MessageBox::error(nullptr, text, title);
-    else
-        MessageBox::warning(nullptr, text, title);
+    if (const Logger::FailureReporter reporter = failureReporter.load())
+        reporter(failure, message, bundle);
 }
 
 void reportFailure(const QString &message, const ResourceBundle &bundle)
 {
     Logger::log(loggerName, QStringLiteral("setupLogFile"), QStringLiteral("Exception: ") + message);
-    showBox(true, message, bundle.getString(QStringLiteral("popup.error")));
+    tellUser(Logger::Failure::Error, message, bundle);
 }
 
 } // namespace
+
+void Logger::setFailureReporter(FailureReporter reporter)
+{
+    failureReporter = reporter;
+}
 
 bool Logger::isEnabled()
 {
@@ -196,8 +196,7 @@ void Logger::setupLogFile(const QString &fileName, const QString &directory, boo
         if (!stream) {
             reportFailure(error, bundle);
             enabled = false;
-            showBox(false, bundle.getString(QStringLiteral("popup.continuingwithoutlogfile")),
-                    bundle.getString(QStringLiteral("popup.warning")));
+            tellUser(Failure::ContinuingWithoutLogFile, QString(), bundle);
         }
     }
 

@@ -1,3 +1,4 @@
+#include "LogFailureBoxes.h"
 #include "Logger.h"
 #include "MessageBox.h"
 #include "ResourceBundle.h"
@@ -29,6 +30,7 @@ void TestLoggerFailure::noLogFileAnywhere()
     QVERIFY(QDir().mkpath(home + QStringLiteral("/hrl.log")));
     SystemProperties::set(QStringLiteral("user.home"), home);
 
+    LogFailureBoxes::install();
     for (int i = 0; i < 5; ++i)
         MessageBox::setNextAnswer(MessageBox::Ok);
     StdoutCapture capture;
