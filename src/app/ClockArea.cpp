@@ -48,12 +48,10 @@ utils::MigLayout *migLayout(QWidget *widget)
 
 } // namespace
 
-ClockArea::ClockArea(QWidget *window, UserPreferences &uP, const utils::ResourceBundle &labels,
-                     std::function<void(QWidget *)> decorate)
+ClockArea::ClockArea(QWidget *window, UserPreferences &uP, const utils::ResourceBundle &labels)
     : window(window)
     , uP(uP)
     , labels(labels)
-    , decorate(std::move(decorate))
 {
 }
 
@@ -84,8 +82,6 @@ void ClockArea::clear()
     delete area;
     area = nullptr;
     timeZones_AL.clear();
-    window->setPalette(QPalette());
-    window->setAutoFillBackground(false);
 }
 
 void ClockArea::cancelTimer()
@@ -105,11 +101,9 @@ QWidget *ClockArea::createClockArea()
 {
     auto *panel = new QWidget(window);
     new utils::MigLayout(AreaInsets, QString(), QString(), panel);
-    decorate(panel);
-    if (uP.isDarkMode()) {
-        utils::PaletteUtils::setBackground(window, ColorRoles::darkModeWindow());
+    Q_EMIT surfaceCreated(panel);
+    if (uP.isDarkMode())
         utils::PaletteUtils::setBackground(panel, ColorRoles::darkModeBackground());
-    }
     return panel;
 }
 
@@ -133,15 +127,12 @@ void ClockArea::createHorizontalLayout()
     createTimeZoneObjects();
     for (const auto &zone : timeZones_AL)
         migLayout(area)->addWidget(createClockPanel(zone.get()));
-    window->resize(getWindowSize());
-    migLayout(window)->addWidget(area);
 }
 
 void ClockArea::createVerticalLayout()
 {
     area = createClockArea();
     createTimeZoneObjects();
-    window->resize(getWindowSize());
     utils::MigLayout *layout = migLayout(area);
     for (const auto &zone : timeZones_AL) {
         utils::LayoutUtils::addSeparatorRow(area, zone->getNameLbl());
@@ -149,7 +140,6 @@ void ClockArea::createVerticalLayout()
         layout->addWidget(zone->getTimeZoneLbl(), LabelRow);
         layout->addWidget(zone->getDateLbl(), LastLabelRow);
     }
-    migLayout(window)->addWidget(area);
 }
 
 QWidget *ClockArea::createClockPanel(TimeZoneObject *zone)
@@ -157,7 +147,7 @@ QWidget *ClockArea::createClockPanel(TimeZoneObject *zone)
     auto *panel = new utils::LineBorderPanel(ClockColorRoles::clockBorder(), area);
     const bool ltr = QLocale::system().textDirection() == Qt::LeftToRight;
     new utils::MigLayout(ltr ? PanelInsetsLeftToRight : PanelInsetsRightToLeft, QString(), QString(), panel);
-    decorate(panel);
+    Q_EMIT surfaceCreated(panel);
     if (uP.isDarkMode())
         utils::PaletteUtils::setBackground(panel, ColorRoles::darkModeBackground());
     utils::MigLayout *layout = migLayout(panel);

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QObject>
 #include <QSize>
 
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -20,21 +20,20 @@ class UserPreferences;
 
 // The content of the main window: one clock per stored zone, side by side or in a column, and
 // the timer that refreshes them on every whole second. Built from the preferences each time,
-// thrown away whole before the next build.
-class ClockArea final
+// thrown away whole before the next build. The window places the area and gives itself its colours.
+class ClockArea final : public QObject
 {
+    Q_OBJECT
     Q_DISABLE_COPY_MOVE(ClockArea)
 
 public:
-    // Every surface the area makes (the area itself, each clock panel) goes through
-    // `decorate`, which gives it the window's pop-up menu and dragging.
-    ClockArea(QWidget *window, UserPreferences &uP, const utils::ResourceBundle &labels,
-              std::function<void(QWidget *)> decorate);
-    ~ClockArea();
+    // The area is a child of `window`.
+    ClockArea(QWidget *window, UserPreferences &uP, const utils::ResourceBundle &labels);
+    ~ClockArea() override;
 
-    // Builds the clocks into the window in the stored arrangement and (re)starts the timer.
+    // Builds the clocks in the stored arrangement and (re)starts the timer.
     void createLayout();
-    // Stops the timer and removes the clocks and the colours they gave the window.
+    // Stops the timer and removes the clocks.
     void clear();
     // No tick runs after this returns.
     void cancelTimer();
@@ -48,6 +47,11 @@ public:
     SecondsTimer *getSecondsTimer() const { return secondsTimer.get(); }
     const std::vector<std::unique_ptr<TimeZoneObject>> &getTimeZones() const { return timeZones_AL; }
 
+Q_SIGNALS:
+    // Each surface the area makes (the area itself, each clock panel), as soon as it has its
+    // layout, so that the window can give it its pop-up menu and dragging.
+    void surfaceCreated(QWidget *surface);
+
 private:
     void createHorizontalLayout();
     void createVerticalLayout();
@@ -58,7 +62,6 @@ private:
     QWidget *window;
     UserPreferences &uP;
     const utils::ResourceBundle &labels;
-    std::function<void(QWidget *)> decorate;
     std::unique_ptr<SecondsTimer> secondsTimer;
     std::vector<std::unique_ptr<TimeZoneObject>> timeZones_AL;
     QWidget *area = nullptr;

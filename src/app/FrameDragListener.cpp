@@ -1,6 +1,5 @@
 #include "FrameDragListener.h"
 
-#include "HRL.h"
 #include "Logger.h"
 
 #include <QMouseEvent>
@@ -8,7 +7,7 @@
 
 namespace quillmark::hrl {
 
-FrameDragListener::FrameDragListener(HRL *frame)
+FrameDragListener::FrameDragListener(QWidget *frame)
     : QObject(frame)
     , frame(frame)
 {
@@ -71,13 +70,13 @@ void FrameDragListener::mouseDragged(QMouseEvent *event)
 {
     // The event's screen position: the cursor position is not kept current while a button is held
     // on every platform.
-    frame->placeAt(event->globalPosition().toPoint() - *mouseDownCompCoords);
+    Q_EMIT dragged(event->globalPosition().toPoint() - *mouseDownCompCoords);
 }
 
 void FrameDragListener::mouseReleased()
 {
     mouseDownCompCoords.reset();
-    frame->saveWindowSettings();
+    Q_EMIT released();
 }
 
 } // namespace quillmark::hrl

@@ -6,17 +6,16 @@
 #include "ColorRoles.h"
 #include "Commands.h"
 #include "DateFormatter.h"
-#include "FontUtils.h"
 #include "FrameDragListener.h"
 #include "Logger.h"
 #include "MessageBox.h"
 #include "MigLayout.h"
 #include "MyConstants.h"
-#include "MyMenuItem.h"
 #include "MySettings.h"
 #include "PaletteUtils.h"
+#include "PlatformLook.h"
 #include "ProgramInfo.h"
-#include "SystemProperties.h"
+#include "ScopedUiDefaults.h"
 #include "SystemUtils.h"
 #include "TerminationWatcher.h"
 #include "TimeZoneDialog.h"
@@ -24,16 +23,12 @@
 #include "WindowPlacement.h"
 #include "WindowStacking.h"
 
-#include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QLocale>
-#include <QMenu>
-#include <QStyleFactory>
 #include <QSystemTrayIcon>
 #include <QTimer>
-
-#include <array>
 
 namespace quillmark::hrl {
 
@@ -59,31 +54,6 @@ QString smallIconPath()
     return QStringLiteral("images/16/") + HRL::WHO_AM_I.toLower().trimmed() + QStringLiteral(".png");
 }
 
-// The five commands of the pop-up and the tray menu, in menu order.
-struct MenuCommand
-{
-    const char *textKey;
-    // The pop-up's icon; none gives a blank one that keeps the text in line. The tray's items have none.
-    QString icon;
-    QString command;
-    // A separator follows: always in the tray, in the pop-up only in light mode.
-    bool groupEnds;
-    // The tray's Settings leaves the dialog's dark-mode flag alone.
-    bool keepsDialogColoursInTray;
-};
-
-const std::array<MenuCommand, 5> &menuCommands()
-{
-    static const std::array<MenuCommand, 5> commands = {{
-        {"menu.timezones", QStringLiteral("images/16/accessories-clock-3.png"), Commands::TimeZonesCmd, false, false},
-        {"menu.settings", QStringLiteral("images/16/preferences.png"), Commands::SettingsCmd, true, true},
-        {"menu.about", smallIconPath(), Commands::AboutCmd, true, false},
-        {"menu.resetgui", QString(), Commands::ResetViewCmd, true, false},
-        {"menu.exit", QStringLiteral("images/16/exit.gif"), Commands::ExitCmd, false, false},
-    }};
-    return commands;
-}
-
 } // namespace
 
 HRL::HRL()
@@ -91,51 +61,32 @@ HRL::HRL()
     , gP(MAIN_CLASS)
     , uP(MAIN_CLASS)
 {
-    const QString os = utils::SystemProperties::get(QStringLiteral("os.name")).toLower();
-    isMac = os.startsWith(u"mac");
-    isWindows = os.startsWith(u"windows");
-
     mySetLocale(QLocale::system());
     utils::MessageBox::setButtonTexts(
         labels.getString(QStringLiteral("button.ok")), labels.getString(QStringLiteral("button.yes")),
         labels.getString(QStringLiteral("button.no")), labels.getString(QStringLiteral("button.cancel")));
-
-    if (!(isWindows && gP.getFontVariableWidthSize() == 12 && gP.getFontFixedWidthSize() == 12))
-        utils::FontUtils::handleAdjustFontRemoveBold(gP.getFontVariableWidthSize());
+    PlatformLook::apply(gP.getFontVariableWidthSize(), gP.getFontFixedWidthSize(),
+                        labels.getString(QStringLiteral("hrl.name")));
 
     setWindowTitle(labels.getString(QStringLiteral("hrl.name")));
     placeAtStoredPosition();
     setWindowIcon(utils::Anchor::icon(iconPath()));
-
-    if (isMac) {
-        utils::SystemProperties::set(QStringLiteral("apple.laf.useScreenMenuBar"), QStringLiteral("true"));
-        utils::SystemProperties::set(QStringLiteral("com.apple.mrj.application.apple.menu.about.name"),
-                                     labels.getString(QStringLiteral("hrl.name")));
-    }
-    // The platform's own look where there is one; Fusion elsewhere.
-    if (isMac || isWindows) {
-        if (QStyle *style = QStyleFactory::create(isMac ? QStringLiteral("macOS") : QStringLiteral("windowsvista")))
-            QApplication::setStyle(style);
-    } else if (QStyle *style = QStyleFactory::create(QStringLiteral("Fusion"))) {
-        QApplication::setStyle(style);
-    }
-    utils::PaletteUtils::disableStyleCache();
-    utils::PaletteUtils::setApplicationColors();
     utils::SystemUtils::loadHNAndCHNasProperties();
-    utils::UiDefaults::put(utils::UiDefaults::BOLD_METAL, false);
 
     // 4 px of the window's own colour around the clock area.
     new utils::MigLayout(QStringLiteral("insets 4"), QString(), QString(), this);
     frameDragListener = new FrameDragListener(this);
     frameDragListener->listenTo(this);
-    clocks = std::make_unique<ClockArea>(this, uP, labels, [this](QWidget *surface) {
-        attachPopup(surface);
-        frameDragListener->listenTo(surface);
-    });
+    connect(frameDragListener, &FrameDragListener::dragged, this, &HRL::placeAt);
+    connect(frameDragListener, &FrameDragListener::released, this, &HRL::saveWindowSettings);
+    menus = std::make_unique<MenuCommands>(this, labels, commandTable());
+    clocks = std::make_unique<ClockArea>(this, uP, labels);
+    connect(clocks.get(), &ClockArea::surfaceCreated, menus.get(), &MenuCommands::attachPopup);
+    connect(clocks.get(), &ClockArea::surfaceCreated, frameDragListener, &FrameDragListener::listenTo);
 
-    addPopup();
+    menus->buildPopup(uP.isDarkMode());
     createLayout();
-    attachPopup(this);
+    menus->attachPopup(this);
     applyOrientation();
 
     Qt::WindowFlags flags = Qt::FramelessWindowHint;
@@ -155,12 +106,7 @@ HRL::HRL()
         }
     });
 
-    terminationWatcher = new TerminationWatcher(
-        [this] {
-            saveWindowSettings();
-            dismiss();
-        },
-        this);
+    terminationWatcher = new TerminationWatcher([this] { exitProgram(); }, this);
 
     adjustSize();
     // Whether the window can be seen there depends on its packed size.
@@ -171,10 +117,7 @@ HRL::HRL()
 HRL::~HRL()
 {
     clocks->cancelTimer();
-    // The icon refers to its menu until it is gone.
-    delete trayIcon;
-    trayIcon = nullptr;
-    trayMenu.reset();
+    menus.reset();
     clocks.reset();
 }
 
@@ -186,7 +129,8 @@ void HRL::mySetLocale(const QLocale &locale)
 
 void HRL::removePreferences()
 {
-    const QPoint stored = gP.getMainWindowLocation(50, 50);
+    const QPoint stored = gP.getMainWindowLocation(WindowPlacement::DEFAULT_POSITION.x(),
+                                                   WindowPlacement::DEFAULT_POSITION.y());
     uP.removePreferences();
     gP.removePreferences();
     // The monitor it was on may come back; until the user places the window, it is kept.
@@ -203,7 +147,8 @@ void HRL::placeAt(const QPoint &position)
 
 void HRL::placeAtStoredPosition()
 {
-    const QPoint stored = gP.getMainWindowLocation(50, 50);
+    const QPoint stored = gP.getMainWindowLocation(WindowPlacement::DEFAULT_POSITION.x(),
+                                                   WindowPlacement::DEFAULT_POSITION.y());
     atFallback = !WindowPlacement::isReachableNow(stored, size());
     placedAt = atFallback ? WindowPlacement::fallbackNow() : stored;
     move(placedAt);
@@ -250,76 +195,41 @@ void HRL::dismiss()
     QCoreApplication::exit(0);
 }
 
-void HRL::closeEvent(QCloseEvent *event)
+void HRL::exitProgram()
 {
     saveWindowSettings();
     dismiss();
+}
+
+void HRL::closeEvent(QCloseEvent *event)
+{
+    exitProgram();
     event->accept();
 }
 
-void HRL::addPopup()
+std::vector<MenuCommand> HRL::commandTable()
 {
-    // The old menu may be the one whose item is running this rebuild.
-    if (shortPopup) {
-        shortPopup->hide();
-        shortPopup->deleteLater();
-    }
-    shortPopup = new QMenu(this);
-    const utils::ActionListener listener = [this](const utils::ActionEvent &event) {
-        actionPerformed(event.actionCommand);
+    return {
+        {"menu.timezones", QStringLiteral("images/16/accessories-clock-3.png"), Commands::TimeZonesCmd, false,
+         [this] { showTimeZoneDialog(); }},
+        // The tray's Settings leaves the dialog's dark-mode flag alone.
+        {"menu.settings", QStringLiteral("images/16/preferences.png"), Commands::SettingsCmd, true,
+         [this] { showSettings(true); }, [this] { showSettings(false); }},
+        {"menu.about", smallIconPath(), Commands::AboutCmd, true, [this] { showAbout(); }},
+        {"menu.resetgui", QString(), Commands::ResetViewCmd, true,
+         [this] {
+             removePreferences();
+             resetView(true);
+         }},
+        {"menu.exit", QStringLiteral("images/16/exit.gif"), Commands::ExitCmd, false, [this] { exitProgram(); }},
     };
-    const bool dark = uP.isDarkMode();
-    for (const MenuCommand &entry : menuCommands()) {
-        shortPopup->addAction(utils::MyMenuItem::createMenuItemWithIcon(labels.getString(QLatin1String(entry.textKey)),
-                                                                        entry.icon, listener, entry.command, true, 0, 0,
-                                                                        shortPopup));
-        if (entry.groupEnds && !dark)
-            shortPopup->addSeparator();
-    }
-
-    if (dark)
-        utils::PaletteUtils::setDarkMenuColors(shortPopup);
-    shortPopup->setLayoutDirection(QLocale::system().textDirection());
-}
-
-void HRL::attachPopup(QWidget *widget)
-{
-    widget->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(widget, &QWidget::customContextMenuRequested, this, [this, widget](const QPoint &position) {
-        if (shortPopup)
-            shortPopup->popup(widget->mapToGlobal(position));
-    });
 }
 
 void HRL::createSystemTray()
 {
-    trayMenu = std::make_unique<QMenu>();
-    for (const MenuCommand &entry : menuCommands()) {
-        const bool keepColours = entry.keepsDialogColoursInTray;
-        const utils::ActionListener listener = [this, keepColours](const utils::ActionEvent &event) {
-            if (keepColours)
-                showSettings(false);
-            else
-                actionPerformed(event.actionCommand);
-        };
-        // Plain items: a menu without icons has no column for them.
-        trayMenu->addAction(utils::MyMenuItem::createMenuItem(labels.getString(QLatin1String(entry.textKey)), listener,
-                                                              entry.command, 0, true, 0, trayMenu.get()));
-        if (entry.groupEnds)
-            trayMenu->addSeparator();
-    }
-
-    const QString name = labels.getString(QStringLiteral("hrl.name"));
-    trayIcon = new QSystemTrayIcon(utils::Anchor::icon(smallIconPath()), this);
-    trayIcon->setToolTip(name);
-    trayIcon->setContextMenu(trayMenu.get());
-    connect(trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason != QSystemTrayIcon::Trigger && reason != QSystemTrayIcon::DoubleClick)
-            return;
-        QMetaObject::invokeMethod(
-            this, [this] { bringToFront(); }, Qt::QueuedConnection);
-    });
-    trayIcon->show();
+    const QSystemTrayIcon *trayIcon = menus->createTrayIcon(utils::Anchor::icon(smallIconPath()),
+                                                            labels.getString(QStringLiteral("hrl.name")));
+    connect(menus.get(), &MenuCommands::trayActivated, this, &HRL::bringToFront, Qt::QueuedConnection);
     if (trayIcon->icon().isNull() || !trayIcon->isVisible()) {
         utils::Logger::printLine(QStringLiteral("TrayIcon could not be added."));
         showErrorBox(QStringLiteral("popup.error.trayiconcouldnotbeadded"));
@@ -339,36 +249,15 @@ void HRL::bringToFront()
 
 void HRL::actionPerformed(const QString &command)
 {
-    if (command == Commands::TimeZonesCmd) {
-        showTimeZoneDialog();
-    } else if (command == Commands::SettingsCmd) {
-        showSettings(true);
-    } else if (command == Commands::ExitCmd) {
-        saveWindowSettings();
-        dismiss();
-    } else if (command == Commands::ResetViewCmd) {
-        removePreferences();
-        resetView(true);
-    } else if (command == Commands::AboutCmd) {
-        showAbout();
-    }
+    menus->run(command);
 }
 
 void HRL::runConfigurationDialog(QDialog *dialog)
 {
     utils::WindowStacking::keepAbove(dialog, this);
-    setTrayCommandsEnabled(false);
+    menus->setTrayCommandsEnabled(false);
     dialog->exec();
-    setTrayCommandsEnabled(true);
-}
-
-void HRL::setTrayCommandsEnabled(bool enabled)
-{
-    if (!trayMenu)
-        return;
-    const QList<QAction *> actions = trayMenu->actions();
-    for (QAction *action : actions)
-        action->setEnabled(enabled);
+    menus->setTrayCommandsEnabled(true);
 }
 
 void HRL::showTimeZoneDialog()
@@ -404,74 +293,43 @@ void HRL::showAbout()
     notePlacement();
 
     using utils::UiDefaults;
-    const QVariant savedOptionPane = UiDefaults::get(UiDefaults::OPTION_PANE_BACKGROUND);
-    const QVariant savedPanel = UiDefaults::get(UiDefaults::PANEL_BACKGROUND);
-    const QVariant savedLabel = UiDefaults::get(UiDefaults::LABEL_FOREGROUND);
-    const bool dark = uP.isDarkMode();
-    if (dark) {
-        UiDefaults::put(UiDefaults::OPTION_PANE_BACKGROUND, ColorRoles::darkModeMenu());
-        UiDefaults::put(UiDefaults::PANEL_BACKGROUND, ColorRoles::darkModeMenu());
-        UiDefaults::put(UiDefaults::LABEL_FOREGROUND, ColorRoles::darkModeDialogText());
-    }
-
+    const ScopedUiDefaults darkLook(uP.isDarkMode(),
+                                    {{UiDefaults::OPTION_PANE_BACKGROUND, ColorRoles::darkModeMenu()},
+                                     {UiDefaults::PANEL_BACKGROUND, ColorRoles::darkModeMenu()},
+                                     {UiDefaults::LABEL_FOREGROUND, ColorRoles::darkModeDialogText()}});
     // The box takes its colours from the defaults above while it is built and, not being modal,
-    // returns at once, so they can be put back right after.
+    // returns at once, so they can be put back as this returns.
     auto *box = new utils::AboutBoxDialog(this, labels.getString(QStringLiteral("hrl.name")), VERSION, RELEASE_DATE,
                                           COPYRIGHT_DATE, iconPath());
     connect(box, &QDialog::finished, box, &QObject::deleteLater);
     aboutBox = box;
     box->show();
-
-    if (dark) {
-        UiDefaults::put(UiDefaults::OPTION_PANE_BACKGROUND, savedOptionPane);
-        UiDefaults::put(UiDefaults::PANEL_BACKGROUND, savedPanel);
-        UiDefaults::put(UiDefaults::LABEL_FOREGROUND, savedLabel);
-    }
 }
 
 void HRL::applyOrientation()
 {
     const Qt::LayoutDirection direction = QLocale::system().textDirection();
     setLayoutDirection(direction);
-    if (shortPopup)
-        shortPopup->setLayoutDirection(direction);
+    menus->setPopupDirection(direction);
 }
 
 void HRL::createLayout()
 {
     clocks->createLayout();
-}
-
-QSize HRL::getWindowSize() const
-{
-    return clocks->getWindowSize();
-}
-
-QWidget *HRL::getClockArea() const
-{
-    return clocks->widget();
-}
-
-const std::vector<std::unique_ptr<TimeZoneObject>> &HRL::timeZones_AL() const
-{
-    return clocks->getTimeZones();
-}
-
-SecondsTimer *HRL::secondsTimer() const
-{
-    return clocks->getSecondsTimer();
-}
-
-void HRL::tickNow()
-{
-    clocks->tick();
+    if (uP.isDarkMode())
+        utils::PaletteUtils::setBackground(this, ColorRoles::darkModeWindow());
+    resize(clocks->getWindowSize());
+    static_cast<utils::MigLayout *>(layout())->addWidget(clocks->widget());
 }
 
 void HRL::resetView(bool restorePosition)
 {
     hide();
     clocks->clear();
-    addPopup();
+    // The colours the clocks gave the window go with them.
+    setPalette(QPalette());
+    setAutoFillBackground(false);
+    menus->buildPopup(uP.isDarkMode());
     createLayout();
     Qt::WindowFlags flags = windowFlags();
     flags.setFlag(Qt::WindowStaysOnTopHint, uP.isAlwaysOnTop());

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "ClockArea.h"
 #include "GuiPreferences.h"
+#include "MenuCommands.h"
 #include "ResourceBundle.h"
 #include "UserPreferences.h"
 
@@ -13,12 +15,10 @@
 
 class QDialog;
 class QLocale;
-class QMenu;
 class QSystemTrayIcon;
 
 namespace quillmark::hrl {
 
-class ClockArea;
 class FrameDragListener;
 class SecondsTimer;
 class TerminationWatcher;
@@ -52,8 +52,8 @@ public:
     void saveWindowSettings();
     // Rebuilds the content from the preferences; true puts the window back at its stored position.
     void resetView(bool restorePosition);
-    // Runs the command of a menu item: "TimeZones", "Settings", "Exit", "ResetView" or "About";
-    // any other does nothing.
+    // Runs the command of a menu item: "TimeZones", "Settings", "Exit", "ResetView" or "About"
+    // (see commandTable); any other does nothing.
     void actionPerformed(const QString &command);
     // Moves the window where the user put it and remembers the position as the one to store.
     void placeAt(const QPoint &position);
@@ -61,23 +61,23 @@ public:
     utils::GuiPreferences &getGuiPreferences() { return gP; }
     UserPreferences &getUserPreferences() { return uP; }
     const utils::ResourceBundle &getLabels() const { return labels; }
-    QMenu *getShortPopup() const { return shortPopup; }
+    QMenu *getShortPopup() const { return menus->popup(); }
     // Null where the desktop has no tray.
-    QSystemTrayIcon *getTrayIcon() const { return trayIcon; }
+    QSystemTrayIcon *getTrayIcon() const { return menus->trayIcon(); }
     FrameDragListener *getFrameDragListener() const { return frameDragListener; }
-    QWidget *getClockArea() const;
+    QWidget *getClockArea() const { return clocks->widget(); }
     const std::vector<std::unique_ptr<TimeZoneObject>> &getTimeZoneObjects() const { return timeZones_AL(); }
     // The clocks in display order, and the timer that refreshes them (both kept by the clock area).
-    const std::vector<std::unique_ptr<TimeZoneObject>> &timeZones_AL() const;
-    SecondsTimer *secondsTimer() const;
+    const std::vector<std::unique_ptr<TimeZoneObject>> &timeZones_AL() const { return clocks->getTimeZones(); }
+    SecondsTimer *secondsTimer() const { return clocks->getSecondsTimer(); }
     // The size computed from the clocks before the window is packed.
-    QSize getWindowSize() const;
+    QSize getWindowSize() const { return clocks->getWindowSize(); }
     // Where the window was last put, by us or by the user.
     QPoint windowPosition() const { return placedAt; }
     // Whether the window stands in for a stored position on no screen.
     bool isAtFallbackPosition() const { return atFallback; }
     // Runs one refresh as the timer would (tests).
-    void tickNow();
+    void tickNow() { clocks->tick(); }
 
     // Raises the window above others, as asked by the tray or by a second start.
     void bringToFront();
@@ -87,22 +87,22 @@ protected:
     void moveEvent(QMoveEvent *event) override;
 
 private:
-    void addPopup();
+    // The commands of the pop-up and the tray menu, in menu order, with what each does.
+    std::vector<MenuCommand> commandTable();
     void createSystemTray();
-    // Opens the pop-up menu from a right click on this widget.
-    void attachPopup(QWidget *widget);
+    // Stores the position and ends: Exit, closing the window, or a signal to end.
+    void exitProgram();
     // Tells Qt where the window really stands, before a dialog centres over it.
     void notePlacement();
     // Shows a configuration dialog modally, above the window. While it is open the tray menu's
     // commands do nothing, so no second dialog, Reset View or Exit cuts into unsaved edits.
     void runConfigurationDialog(QDialog *dialog);
-    void setTrayCommandsEnabled(bool enabled);
     void showTimeZoneDialog();
     void showSettings(bool passDarkMode);
     void showAbout();
     // An error box with no parent.
     void showErrorBox(const QString &textKey);
-    // Builds the clocks and (re)starts their timer.
+    // Builds the clocks, puts them into the window and (re)starts their timer.
     void createLayout();
     void applyOrientation();
     // Puts the window at the stored position, or at the fallback where too little of the
@@ -111,11 +111,8 @@ private:
 
     utils::GuiPreferences gP;
     UserPreferences uP;
-    QMenu *shortPopup = nullptr;
     FrameDragListener *frameDragListener = nullptr;
-    // The tray menu has no parent: it stays usable while the window is disabled.
-    std::unique_ptr<QMenu> trayMenu;
-    QSystemTrayIcon *trayIcon = nullptr;
+    std::unique_ptr<MenuCommands> menus;
     utils::ResourceBundle labels;
     std::unique_ptr<ClockArea> clocks;
     // The About box while it is open.
@@ -124,8 +121,6 @@ private:
     QPoint placedAt;
     // The stored position could not be shown; only a drag ends this.
     bool atFallback = false;
-    bool isMac = false;
-    bool isWindows = false;
     bool ending = false;
 };
 

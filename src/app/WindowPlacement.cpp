@@ -44,7 +44,7 @@ bool WindowPlacement::liesWithin(const QPoint &position, const QSize &size, cons
 
 QPoint WindowPlacement::fallback(const QRect &primaryScreen)
 {
-    return primaryScreen.topLeft() + QPoint(50, 50);
+    return primaryScreen.topLeft() + DEFAULT_POSITION;
 }
 
 namespace {
