@@ -16,6 +16,7 @@
 #include <QToolTip>
 
 using namespace quillmark::hrl;
+using namespace Qt::StringLiterals;
 using quillmark::utils::ResourceBundle;
 
 namespace {
@@ -82,21 +83,46 @@ private Q_SLOTS:
         }
     }
 
-    void sizeWithoutAFlag()
+    // A clock's size, from which the window takes its first size, holds each of its labels whole
+    // (the flag too), one under another, and not much more.
+    void sizeHoldsEveryLabel_data()
     {
-        const QDateTime now = utc(2026, 7, 15, 16, 5, 0);
-        TimeZoneObject zone(QStringLiteral("Europe/London"), now, prefs.get(), QString(), labels);
-        int widest = 0;
-        int heights = 0;
-        const QList<const QLabel *> all = {zone.getNameLbl(), zone.getTimeLbl(), zone.getTimeZoneLbl(),
-                                           zone.getDateLbl()};
-        for (const QLabel *label : all) {
-            const QFontMetrics metrics(label->font());
-            widest = std::max(widest, metrics.horizontalAdvance(label->text()));
-            heights += metrics.boundingRect(label->text()).height();
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<QString>("flag");
+        QTest::addColumn<QString>("datePattern");
+        QTest::addColumn<int>("timeFontSize");
+        QTest::newRow("short name") << u"UTC"_s << QString() << QString() << 18;
+        QTest::newRow("long name") << u"America/Argentina/ComodRivadavia"_s << QString() << QString() << 18;
+        QTest::newRow("long date") << u"Europe/London"_s << QString() << u"EEEE MMMM d, yyyy"_s << 18;
+        QTest::newRow("large time") << u"Asia/Tokyo"_s << QString() << QString() << 60;
+        QTest::newRow("flag") << u"Asia/Kolkata"_s << u"flag-in.png"_s << QString() << 18;
+    }
+
+    void sizeHoldsEveryLabel()
+    {
+        QFETCH(QString, zone);
+        QFETCH(QString, flag);
+        QFETCH(QString, datePattern);
+        QFETCH(int, timeFontSize);
+        if (!datePattern.isNull())
+            prefs->setDatePattern(datePattern);
+        prefs->setTimeFontSize(timeFontSize);
+        const TimeZoneObject clock(zone, utc(2026, 12, 8, 14, 3, 7), prefs.get(), flag, labels);
+        QCOMPARE(clock.getNameLbl()->hasIcon(), !flag.isNull());
+        const QSize size = clock.getObjectDimension();
+        QSize needed(0, 0);
+        for (const QLabel *label : std::initializer_list<const QLabel *>{clock.getNameLbl(), clock.getTimeLbl(),
+                                                                         clock.getTimeZoneLbl(), clock.getDateLbl()}) {
+            const QSize hint = label->sizeHint();
+            QVERIFY2(hint.width() <= size.width(),
+                     qPrintable(u"%1 needs %2 of %3"_s.arg(label->text()).arg(hint.width()).arg(size.width())));
+            needed = QSize(std::max(needed.width(), hint.width()), needed.height() + hint.height());
         }
-        QCOMPARE(zone.getObjectDimension(), QSize(widest + 20, heights));
-        QVERIFY(!zone.getNameLbl()->hasIcon());
+        // Stacked, to a pixel a label: the window's packing settles the last pixels of its height.
+        QVERIFY2(needed.height() - 4 <= size.height(),
+                 qPrintable(u"%1 of %2"_s.arg(needed.height()).arg(size.height())));
+        QVERIFY(size.width() < needed.width() * 3 / 2);
+        QVERIFY(size.height() < needed.height() * 3 / 2);
     }
 
     void unknownZoneShowsOffsetZeroUnderItsName()

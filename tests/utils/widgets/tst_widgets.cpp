@@ -12,6 +12,7 @@
 #include <QLocale>
 #include <QPixmap>
 #include <QTest>
+#include <QVBoxLayout>
 
 using namespace quillmark::utils;
 using namespace Qt::StringLiterals;
@@ -59,6 +60,9 @@ class TestWidgets : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // A test that turns the application's direction must not leave it turned when it fails.
+    void cleanup() { QApplication::setLayoutDirection(Qt::LeftToRight); }
+
     void menuItemWithoutImageKeepsABlankSlot()
     {
         std::unique_ptr<QAction> item(
@@ -148,26 +152,31 @@ private Q_SLOTS:
         QCOMPARE(recorder.events.first().actionCommand, u"comboBoxChanged"_s);
     }
 
-    // Each constructor without a size of its own asks the layout for the one default size.
+    // Laid out, the boxes built without a size of their own share one size, the buttons another
+    // at the boxes' height, wide enough for the icon beside a short word.
     void constructorsWithoutASizeShareTheDefault()
     {
+        QWidget column;
+        auto *layout = new QVBoxLayout(&column);
         const QStringList items{u"a"_s, u"b"_s};
-        std::vector<std::unique_ptr<MyJComboBox>> boxes;
-        boxes.push_back(std::make_unique<MyJComboBox>(items, ActionListener()));
-        boxes.push_back(std::make_unique<MyJComboBox>(items, ActionListener(), 1));
-        boxes.push_back(std::make_unique<MyJComboBox>(items, ActionListener(), 1, false));
-        boxes.push_back(std::make_unique<MyJComboBox>(items, ActionListener(), false));
-        for (const auto &box : boxes)
-            QCOMPARE(box->sizeHint(), MyJComboBox::DEFAULT_SIZE);
-
+        const QList<QWidget *> boxes{new MyJComboBox(items, {}, &column), new MyJComboBox(items, {}, 1, &column),
+                                     new MyJComboBox(items, {}, 1, false, &column),
+                                     new MyJComboBox(items, {}, false, &column)};
         const QString image = u"images/16/dialog-apply.png"_s;
-        std::vector<std::unique_ptr<MyJButtonWithImage>> buttons;
-        buttons.push_back(std::make_unique<MyJButtonWithImage>(u"Save"_s, ActionListener(), image));
-        buttons.push_back(std::make_unique<MyJButtonWithImage>(u"Save"_s, ActionListener(), image, false));
-        buttons.push_back(
-            std::make_unique<MyJButtonWithImage>(u"Save"_s, ActionListener(), image, u"SaveFile"_s, true));
-        for (const auto &button : buttons)
-            QCOMPARE(button->sizeHint(), MyJButtonWithImage::DEFAULT_SIZE);
+        const QList<MyJButtonWithImage *> buttons{
+            new MyJButtonWithImage(u"Save"_s, {}, image, &column),
+            new MyJButtonWithImage(u"Save"_s, {}, image, false, &column),
+            new MyJButtonWithImage(u"Save"_s, {}, image, u"SaveFile"_s, true, &column)};
+        for (QWidget *widget : boxes + QList<QWidget *>(buttons.cbegin(), buttons.cend()))
+            layout->addWidget(widget, 0, Qt::AlignLeading);
+        column.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&column));
+        for (const QWidget *box : boxes)
+            QCOMPARE(box->size(), boxes.first()->size());
+        for (MyJButtonWithImage *button : buttons) {
+            QCOMPARE(button->size(), QSize(buttons.first()->width(), boxes.first()->height()));
+            QVERIFY2(button->width() >= button->QPushButton::sizeHint().width(), qPrintable(button->text()));
+        }
     }
 
     void readOnlyComboTakesNoClicks()
@@ -276,7 +285,6 @@ private Q_SLOTS:
         const int gap = rtl ? iconLeft - (textRight + 3) : (textLeft + 3) - iconRight;
         const QString where =
             u"icon %1..%2, text %3..%4"_s.arg(iconLeft).arg(iconRight).arg(textLeft + 3).arg(textRight + 3);
-        QApplication::setLayoutDirection(Qt::LeftToRight);
         QVERIFY2(gap > 0 && gap <= 10, qPrintable(where));
         QVERIFY2(std::abs(left - (image.width() - 1 - right)) <= 6, qPrintable(where));
     }
