@@ -23,7 +23,7 @@ public:
     // The code stored for exactly id (no case folding, no alias resolution), or a null string.
     QString findCountryCode(const QString &id) const;
 
-    // The rows in ascending order of identifier.
+    // Every row, one per identifier; callers must not rely on their order.
     const QList<Row> &getByCodes() const { return byCodes; }
 
 private:
