@@ -13,6 +13,7 @@
 #include "PaletteUtils.h"
 #include "ResourceBundle.h"
 #include "SystemProperties.h"
+#include "SystemUtils.h"
 #include "UiDefaults.h"
 #include "WindowStacking.h"
 #include "ZoneInfo.h"
@@ -103,12 +104,11 @@ AboutBoxDialog::AboutBoxDialog(QWidget *owner, const QString &programName, const
     addText(BidiText::isolate(QStringLiteral("user.home")) + u'='
                 + BidiText::isolate(SystemProperties::get(QStringLiteral("user.home"))),
             false, wrap);
-    addText(text("sys.hostname") + u'='
-                + BidiText::isolate(SystemProperties::get(QStringLiteral("Quillmark.Program.Hostname"))),
+    addText(text("sys.hostname") + u'=' + BidiText::isolate(SystemProperties::get(SystemUtils::HOSTNAME_PROPERTY)),
             false, wrap);
     const bool withSettings = !settingsDirectory.isEmpty();
     addText(text("sys.canonicalhostname") + u'='
-                + BidiText::isolate(SystemProperties::get(QStringLiteral("Quillmark.Program.Canonical.Hostname"))),
+                + BidiText::isolate(SystemProperties::get(SystemUtils::CANONICAL_HOSTNAME_PROPERTY)),
             false, withSettings ? wrap : wrapPara);
     if (withSettings)
         addText(text("dialog.settingsdirectory") + u'=' + BidiText::isolate(settingsDirectory), false, wrapPara);
