@@ -46,7 +46,7 @@ QColor linkColor()
     if (background == ColorRoles::darkModeMenu() || background == ColorRoles::darkModeBackground()
         || (background.isValid() && background.lightnessF() < 0.5))
         return AboutBoxDialog::DARK_LINK_COLOR;
-    return QColor(Qt::blue).darker(143);
+    return ColorRoles::lightModeLink();
 }
 
 } // namespace
@@ -56,7 +56,7 @@ const QString AboutBoxDialog::ADDRESS_LINE_1 = QStringLiteral("100 Example Lane,
 const QString AboutBoxDialog::ADDRESS_LINE_2 = QStringLiteral("Exampleton, EX 00000");
 const QString AboutBoxDialog::HOME_PAGE = QStringLiteral("https://quillmark.example/");
 const QString AboutBoxDialog::SUPPORT_EMAIL = QStringLiteral("support@quillmark.example");
-const QColor AboutBoxDialog::DARK_LINK_COLOR = QColor(114, 176, 234);
+const QColor AboutBoxDialog::DARK_LINK_COLOR = ColorRoles::darkModeLink();
 
 AboutBoxDialog::AboutBoxDialog(QWidget *owner, const QString &programName, const QString &version,
                                const QString &releaseDate, const QString &copyrightYears, const QString &iconPath,
