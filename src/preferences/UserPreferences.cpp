@@ -21,7 +21,7 @@ int read(const utils::PreferencesNode &prefs, const Setting<int> &setting)
 } // namespace
 
 UserPreferences::UserPreferences(const QString &className)
-    : NodePreferences(className)
+    : PreferencesBase(className)
 {
 }
 
