@@ -33,7 +33,7 @@ qreal screenDotsPerInch()
 
 // The entry trace is written before the node is opened.
 GuiPreferences::GuiPreferences(const QString &className)
-    : NodePreferences((Logger::log(MY_NAME, QStringLiteral("<init>"), QString()), className))
+    : PreferencesBase((Logger::log(MY_NAME, QStringLiteral("<init>"), QString()), className))
 {
 }
 

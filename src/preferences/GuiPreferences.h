@@ -1,7 +1,7 @@
 #pragma once
 
 #include "LocaleName.h"
-#include "NodePreferences.h"
+#include "PreferencesBase.h"
 
 #include <QPoint>
 #include <QSize>
@@ -12,7 +12,7 @@ namespace quillmark::utils {
 
 // Typed access to the window and editor settings that the library's desktop programs share.
 // Like the program's own preferences it caches nothing.
-class GuiPreferences final : public NodePreferences
+class GuiPreferences final : public PreferencesBase
 {
 public:
     // className is the fully qualified name of the program's main class; its node is shared with

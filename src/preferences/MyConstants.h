@@ -1,12 +1,22 @@
 #pragma once
 
+#include "GUIConstants.h"
+
 #include <QString>
 
 #include <array>
 
 namespace quillmark::hrl {
 
-// The clock program's preference keys and their defaults, and the name its preference node
+// One setting of the store: the key it is kept under and what it reads as while nothing, or
+// nothing readable, is stored there.
+template <typename T> struct Setting
+{
+    QString key;
+    T defaultValue;
+};
+
+// The clock program's settings, each key beside its default, and the name its preference node
 // derives from. Here and not in app/, because UserPreferences reads them.
 class MyConstants final
 {
@@ -16,28 +26,43 @@ public:
     // The main class's fully qualified name; both preference stores derive their node from it.
     static inline const QString MAIN_CLASS = QStringLiteral("com.quillmark.hrl.HRL");
 
-    static inline const QString KEY_DATE_PATTERN = QStringLiteral("DatePattern");
-    static inline const QString KEY_TIME_PATTERN = QStringLiteral("TimePattern");
-    static inline const QString KEY_VERTICAL_LAYOUT = QStringLiteral("VerticalLayout");
-    static inline const QString KEY_ROUND_FLAGS = QStringLiteral("RoundFlags");
+    // The patterns are kept under the shared library's keys, which GuiPreferences reads with
+    // defaults of its own.
+    static inline const Setting<QString> DATE_PATTERN{utils::GUIConstants::KEY_DATE_PATTERN,
+                                                      QStringLiteral("yyyy-MM-dd")};
+    static inline const Setting<QString> TIME_PATTERN{utils::GUIConstants::KEY_TIME_PATTERN, QStringLiteral("h:mm a")};
+    static inline const Setting<bool> VERTICAL_LAYOUT{QStringLiteral("VerticalLayout"), true};
+    static inline const Setting<bool> ROUND_FLAGS{QStringLiteral("RoundFlags"), true};
     // Holds the clock font size, despite its name.
-    static inline const QString KEY_TIME_FONT_WIDTH = QStringLiteral("TimeFontWidth");
-    static inline const QString KEY_ON_TASKBAR = QStringLiteral("OnTaskBar");
-    static inline const QString KEY_ALWAYS_ON_TOP = QStringLiteral("AlwaysOnTop");
-    static inline const QString KEY_TIME_ZONES = QStringLiteral("TimeZones");
-    static inline const QString KEY_DARK_MODE = QStringLiteral("DarkMode");
+    static inline const Setting<int> TIME_FONT_WIDTH{QStringLiteral("TimeFontWidth"), 18};
+    static inline const Setting<bool> ON_TASKBAR{QStringLiteral("OnTaskBar"), false};
+    static inline const Setting<bool> ALWAYS_ON_TOP{QStringLiteral("AlwaysOnTop"), true};
+    static inline const Setting<bool> DARK_MODE{QStringLiteral("DarkMode"), false};
+    // The ids joined with ";". Its default is the local zone followed by one of these presets,
+    // chosen by UserPreferences::defaultTimeZones.
+    static inline const Setting<std::array<QString, 4>> TIME_ZONES{
+        QStringLiteral("TimeZones"),
+        {
+            QStringLiteral("America/New_York;Europe/London;Australia/Sydney"),
+            QStringLiteral("America/Los_Angeles;Europe/London;Australia/Sydney"),
+            QStringLiteral("America/New_York;Europe/Berlin;Australia/Sydney"),
+            QStringLiteral("America/New_York;Europe/London;Asia/Hong_Kong"),
+        }};
 
-    static inline const QString DEFAULT_DATE_PATTERN = QStringLiteral("yyyy-MM-dd");
-    static inline const QString DEFAULT_TIME_PATTERN = QStringLiteral("h:mm a");
-    static constexpr int DEFAULT_FONT_WIDTH = 18;
-
-    // Presets appended to the local zone to make the default zone list (see UserPreferences).
-    static inline const std::array<QString, 4> DEFAULT_TIME_ZONES = {
-        QStringLiteral("America/New_York;Europe/London;Australia/Sydney"),
-        QStringLiteral("America/Los_Angeles;Europe/London;Australia/Sydney"),
-        QStringLiteral("America/New_York;Europe/Berlin;Australia/Sydney"),
-        QStringLiteral("America/New_York;Europe/London;Asia/Hong_Kong"),
-    };
+    // The same facts under the names the rest of the program knows them by.
+    static constexpr const QString &KEY_DATE_PATTERN = DATE_PATTERN.key;
+    static constexpr const QString &KEY_TIME_PATTERN = TIME_PATTERN.key;
+    static constexpr const QString &KEY_VERTICAL_LAYOUT = VERTICAL_LAYOUT.key;
+    static constexpr const QString &KEY_ROUND_FLAGS = ROUND_FLAGS.key;
+    static constexpr const QString &KEY_TIME_FONT_WIDTH = TIME_FONT_WIDTH.key;
+    static constexpr const QString &KEY_ON_TASKBAR = ON_TASKBAR.key;
+    static constexpr const QString &KEY_ALWAYS_ON_TOP = ALWAYS_ON_TOP.key;
+    static constexpr const QString &KEY_TIME_ZONES = TIME_ZONES.key;
+    static constexpr const QString &KEY_DARK_MODE = DARK_MODE.key;
+    static constexpr const QString &DEFAULT_DATE_PATTERN = DATE_PATTERN.defaultValue;
+    static constexpr const QString &DEFAULT_TIME_PATTERN = TIME_PATTERN.defaultValue;
+    static constexpr const int &DEFAULT_FONT_WIDTH = TIME_FONT_WIDTH.defaultValue;
+    static constexpr const std::array<QString, 4> &DEFAULT_TIME_ZONES = TIME_ZONES.defaultValue;
 };
 
 } // namespace quillmark::hrl

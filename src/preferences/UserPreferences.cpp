@@ -5,94 +5,109 @@
 
 namespace quillmark::hrl {
 
+namespace {
+
+// A setting as stored, or its default.
+bool read(const utils::PreferencesNode &prefs, const Setting<bool> &setting)
+{
+    return prefs.getBool(setting.key, setting.defaultValue);
+}
+
+int read(const utils::PreferencesNode &prefs, const Setting<int> &setting)
+{
+    return prefs.getInt(setting.key, setting.defaultValue);
+}
+
+} // namespace
+
 UserPreferences::UserPreferences(const QString &className)
-    : NodePreferences(className)
+    : PreferencesBase(className)
 {
 }
 
 QString UserPreferences::getDatePattern(const QString &defaultPattern) const
 {
-    return prefs.get(MyConstants::KEY_DATE_PATTERN, defaultPattern);
+    return prefs.get(MyConstants::DATE_PATTERN.key, defaultPattern);
 }
 
 bool UserPreferences::setDatePattern(const QString &pattern)
 {
-    return prefs.put(MyConstants::KEY_DATE_PATTERN, pattern);
+    return prefs.put(MyConstants::DATE_PATTERN.key, pattern);
 }
 
 QString UserPreferences::getTimePattern(const QString &defaultPattern) const
 {
-    return prefs.get(MyConstants::KEY_TIME_PATTERN, defaultPattern);
+    return prefs.get(MyConstants::TIME_PATTERN.key, defaultPattern);
 }
 
 bool UserPreferences::setTimePattern(const QString &pattern)
 {
-    return prefs.put(MyConstants::KEY_TIME_PATTERN, pattern);
+    return prefs.put(MyConstants::TIME_PATTERN.key, pattern);
 }
 
 bool UserPreferences::isVerticalLayout() const
 {
-    return prefs.getBool(MyConstants::KEY_VERTICAL_LAYOUT, true);
+    return read(prefs, MyConstants::VERTICAL_LAYOUT);
 }
 
 bool UserPreferences::setVerticalLayout(bool flag)
 {
-    return prefs.putBool(MyConstants::KEY_VERTICAL_LAYOUT, flag);
+    return prefs.putBool(MyConstants::VERTICAL_LAYOUT.key, flag);
 }
 
 bool UserPreferences::isRoundFlags() const
 {
-    return prefs.getBool(MyConstants::KEY_ROUND_FLAGS, true);
+    return read(prefs, MyConstants::ROUND_FLAGS);
 }
 
 bool UserPreferences::setRoundFlags(bool flag)
 {
-    return prefs.putBool(MyConstants::KEY_ROUND_FLAGS, flag);
+    return prefs.putBool(MyConstants::ROUND_FLAGS.key, flag);
 }
 
 int UserPreferences::getTimeFontSize() const
 {
-    return prefs.getInt(MyConstants::KEY_TIME_FONT_WIDTH, MyConstants::DEFAULT_FONT_WIDTH);
+    return read(prefs, MyConstants::TIME_FONT_WIDTH);
 }
 
 bool UserPreferences::setTimeFontSize(int size)
 {
-    return prefs.putInt(MyConstants::KEY_TIME_FONT_WIDTH, size);
+    return prefs.putInt(MyConstants::TIME_FONT_WIDTH.key, size);
 }
 
 bool UserPreferences::isOnTaskBar() const
 {
-    return prefs.getBool(MyConstants::KEY_ON_TASKBAR, false);
+    return read(prefs, MyConstants::ON_TASKBAR);
 }
 
 bool UserPreferences::setOnTaskBar(bool flag)
 {
-    return prefs.putBool(MyConstants::KEY_ON_TASKBAR, flag);
+    return prefs.putBool(MyConstants::ON_TASKBAR.key, flag);
 }
 
 bool UserPreferences::isAlwaysOnTop() const
 {
-    return prefs.getBool(MyConstants::KEY_ALWAYS_ON_TOP, true);
+    return read(prefs, MyConstants::ALWAYS_ON_TOP);
 }
 
 bool UserPreferences::setAlwaysOnTop(bool flag)
 {
-    return prefs.putBool(MyConstants::KEY_ALWAYS_ON_TOP, flag);
+    return prefs.putBool(MyConstants::ALWAYS_ON_TOP.key, flag);
 }
 
 bool UserPreferences::isDarkMode() const
 {
-    return prefs.getBool(MyConstants::KEY_DARK_MODE, false);
+    return read(prefs, MyConstants::DARK_MODE);
 }
 
 bool UserPreferences::setDarkMode(bool flag)
 {
-    return prefs.putBool(MyConstants::KEY_DARK_MODE, flag);
+    return prefs.putBool(MyConstants::DARK_MODE.key, flag);
 }
 
 QString UserPreferences::defaultTimeZones(const QString &localId)
 {
-    const auto &presets = MyConstants::DEFAULT_TIME_ZONES;
+    const auto &presets = MyConstants::TIME_ZONES.defaultValue;
     // Append a preset that does not already hold the local zone where possible; a substring test,
     // so a local zone that is part of a longer id counts as contained.
     const QString &preset = presets[0].contains(localId)   ? presets[1]
@@ -104,7 +119,7 @@ QString UserPreferences::defaultTimeZones(const QString &localId)
 
 QStringList UserPreferences::getTimeZones() const
 {
-    const QString text = prefs.getJoined(MyConstants::KEY_TIME_ZONES, defaultTimeZones(SystemZone::id()));
+    const QString text = prefs.getJoined(MyConstants::TIME_ZONES.key, defaultTimeZones(SystemZone::id()));
     // A text without ";" is one id, even when empty; otherwise trailing empty parts are dropped.
     QStringList ids = text.split(u';');
     if (ids.size() > 1) {
@@ -116,16 +131,16 @@ QStringList UserPreferences::getTimeZones() const
 
 bool UserPreferences::setTimeZones(const QString &zones)
 {
-    return prefs.put(MyConstants::KEY_TIME_ZONES, zones);
+    return prefs.put(MyConstants::TIME_ZONES.key, zones);
 }
 
 void UserPreferences::removePreferences()
 {
-    prefs.remove(MyConstants::KEY_DATE_PATTERN);
-    prefs.remove(MyConstants::KEY_TIME_PATTERN);
-    prefs.remove(MyConstants::KEY_TIME_FONT_WIDTH);
-    prefs.remove(MyConstants::KEY_VERTICAL_LAYOUT);
-    prefs.remove(MyConstants::KEY_ROUND_FLAGS);
+    prefs.remove(MyConstants::DATE_PATTERN.key);
+    prefs.remove(MyConstants::TIME_PATTERN.key);
+    prefs.remove(MyConstants::TIME_FONT_WIDTH.key);
+    prefs.remove(MyConstants::VERTICAL_LAYOUT.key);
+    prefs.remove(MyConstants::ROUND_FLAGS.key);
 }
 
 int UserPreferences::getHandler(const QString &key, int defaultValue) const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NodePreferences.h"
+#include "PreferencesBase.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,7 +10,7 @@ namespace quillmark::hrl {
 // Typed access to the clock program's own settings. Nothing is cached: each getter reads the
 // store and each setter writes it at once, so instances on one node always agree. A setter
 // returns false when the store did not take the value.
-class UserPreferences final : public utils::NodePreferences
+class UserPreferences final : public utils::PreferencesBase
 {
 public:
     // className is the fully qualified name of the main class, "com.quillmark.hrl.HRL".
@@ -45,8 +45,8 @@ public:
     void removePreferences();
 
     // Beside the shared pass-through accessors, 32-bit ones.
-    using NodePreferences::getHandler;
-    using NodePreferences::setHandler;
+    using PreferencesBase::getHandler;
+    using PreferencesBase::setHandler;
     int getHandler(const QString &key, int defaultValue) const;
     bool setHandler(const QString &key, int value);
 

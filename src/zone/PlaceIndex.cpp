@@ -2,7 +2,6 @@
 
 #include "Gazetteer.h"
 #include "ZoneDatabase.h"
-#include "ZoneInfo.h"
 
 #include <QHash>
 #include <QMap>
@@ -187,9 +186,7 @@ PlaceIndex::Sources PlaceIndex::systemSources(const QList<std::array<QString, 2>
     QHash<QString, QString> codes;
     for (const auto &[id, code] : countries)
         codes.insert(id, code);
-    sources.aliases = ZoneAliases(
-        sources.zoneIds, ZoneDatabase::readLinksFromZi(utils::ZoneInfo::directory() + QStringLiteral("/tzdata.zi")),
-        codes);
+    sources.aliases = ZoneAliases(sources.zoneIds, ZoneDatabase::links(), codes);
     sources.countries = countries;
     sources.gazetteer = Gazetteer::embeddedText();
     sources.language = language;

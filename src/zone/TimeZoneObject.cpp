@@ -98,7 +98,8 @@ TimeZoneObject::TimeZoneObject(const QString &zoneId, const QDateTime &instant, 
         }
     }
     nameLbl->setFont(myFont_sm);
-    PaletteUtils::setForeground(nameLbl, darkMode ? lightBlue : ClockColorRoles::lightModeZoneName());
+    PaletteUtils::setForeground(nameLbl,
+                                darkMode ? ClockColorRoles::darkModeZoneName() : ClockColorRoles::lightModeZoneName());
 
     timeLbl = new QLabel(DateFormatter::formatOr(timePattern, DEFAULT_TIME_PATTERN, instant, timeZone));
     timeLbl->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);
@@ -111,7 +112,7 @@ TimeZoneObject::TimeZoneObject(const QString &zoneId, const QDateTime &instant, 
     timeZoneLbl = new QLabel(labels.getString(QStringLiteral("lbl.utc")) + offsetText);
     timeZoneLbl->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);
     timeZoneLbl->setFont(myFont_vsm);
-    PaletteUtils::setForeground(timeZoneLbl, darkGreen);
+    PaletteUtils::setForeground(timeZoneLbl, ClockColorRoles::offset());
 
     dateLbl = new QLabel(DateFormatter::formatOr(datePattern, DEFAULT_DATE_PATTERN, instant, timeZone));
     dateLbl->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);
@@ -204,11 +205,11 @@ void TimeZoneObject::setDateLabelColor()
     const bool dark = uP->isDarkMode();
     QColor color;
     if (localKey < zoneKey)
-        color = dark ? ClockColorRoles::darkModeNextDay() : darkPurple;
+        color = dark ? ClockColorRoles::darkModeNextDay() : ClockColorRoles::lightModeNextDay();
     else if (localKey > zoneKey)
-        color = darkRed;
+        color = ClockColorRoles::previousDay();
     else
-        color = dark ? ColorRoles::darkModeMenuText() : QColor(Qt::black);
+        color = dark ? ColorRoles::darkModeMenuText() : ClockColorRoles::lightModeSameDay();
     PaletteUtils::setForeground(dateLbl, color);
 }
 

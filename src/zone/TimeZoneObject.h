@@ -4,7 +4,6 @@
 #include "MyConstants.h"
 #include "ResourceBundle.h"
 
-#include <QColor>
 #include <QDateTime>
 #include <QFont>
 #include <QPointer>
@@ -64,11 +63,6 @@ private:
     void setDateLabelColor();
     QString flagPath(bool round) const;
     void describe(QLabel *label, const QString &what) const;
-
-    const QColor darkPurple{112, 13, 114};
-    const QColor darkRed{212, 43, 50};
-    const QColor darkGreen{42, 126, 55};
-    const QColor lightBlue{114, 176, 234};
 
     UserPreferences *uP;
     QPointer<utils::IconLabel> nameLbl;

@@ -3,10 +3,7 @@
 #include "SystemZone.h"
 #include "ZoneInfo.h"
 
-#include <QByteArrayList>
 #include <QDeadlineTimer>
-#include <QDir>
-#include <QFile>
 
 #include <algorithm>
 
@@ -46,53 +43,33 @@ QTimeZone ZoneDatabase::localZone()
     return cached.zone;
 }
 
-QStringList ZoneDatabase::readZoneIdsFromZi(const QString &path)
+namespace {
+
+// The system's tzdata.zi, read once: at the first call for the identifiers or the links.
+const utils::ZoneInfo::Zi &systemZi()
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
-    QStringList ids;
-    while (!file.atEnd()) {
-        const QByteArray line = file.readLine().trimmed();
-        // "Z name ..." defines a zone, "L target name" a link (an alias).
-        if (line.startsWith("Z ")) {
-            const QByteArrayList words = line.split(' ');
-            if (words.size() > 1)
-                ids << QString::fromUtf8(words.at(1));
-        } else if (line.startsWith("L ")) {
-            const QByteArrayList words = line.split(' ');
-            if (words.size() > 2)
-                ids << QString::fromUtf8(words.at(2));
-        }
-    }
-    ids.sort();
-    ids.removeDuplicates();
-    return ids;
+    static const utils::ZoneInfo::Zi zi = utils::ZoneInfo::readZi(
+        utils::ZoneInfo::ziPath(utils::ZoneInfo::directory()));
+    return zi;
 }
+
+} // namespace
 
 QHash<QString, QString> ZoneDatabase::readLinksFromZi(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
-    QHash<QString, QString> links;
-    while (!file.atEnd()) {
-        const QByteArray line = file.readLine().trimmed();
-        if (!line.startsWith("L "))
-            continue;
-        const QByteArrayList words = line.split(' ');
-        if (words.size() > 2)
-            links.insert(QString::fromUtf8(words.at(2)), QString::fromUtf8(words.at(1)));
-    }
-    return links;
+    return utils::ZoneInfo::readZi(path).links;
+}
+
+QHash<QString, QString> ZoneDatabase::links()
+{
+    return systemZi().links;
 }
 
 QStringList ZoneDatabase::allZoneIds()
 {
     static const QStringList ids = [] {
-        QStringList fromZi = readZoneIdsFromZi(utils::ZoneInfo::directory() + QStringLiteral("/tzdata.zi"));
-        if (!fromZi.isEmpty())
-            return fromZi;
+        if (!systemZi().ids.isEmpty())
+            return systemZi().ids;
         QStringList available;
         const QList<QByteArray> qtIds = QTimeZone::availableTimeZoneIds();
         for (const QByteArray &id : qtIds)

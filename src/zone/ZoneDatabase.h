@@ -27,8 +27,9 @@ public:
     static int standardOffsetMs(const QTimeZone &zone, const QDateTime &instant);
     // year * 1000 + day of year of the instant's date in the zone: orders days across years.
     static int dayKey(const QDateTime &instant, const QTimeZone &zone);
-    // Reads the identifiers (Z and L lines) of a tzdata.zi file; empty when it is unreadable.
-    static QStringList readZoneIdsFromZi(const QString &path);
+    // The links of the database, alias -> target, from the reading of tzdata.zi that gave
+    // allZoneIds() (the file is read once); empty without a readable file.
+    static QHash<QString, QString> links();
     // The links (L lines) of a tzdata.zi file, alias -> target; empty when it is unreadable.
     static QHash<QString, QString> readLinksFromZi(const QString &path);
 };

@@ -186,17 +186,16 @@ std::optional<QString> SystemUtils::getSystemUserName()
 
 void SystemUtils::loadHNAndCHNasProperties()
 {
-    const QString canonicalKey = QStringLiteral("Quillmark.Program.Canonical.Hostname");
     const QString host = getHostName();
-    SystemProperties::set(QStringLiteral("Quillmark.Program.Hostname"), host);
+    SystemProperties::set(HOSTNAME_PROPERTY, host);
     // The canonical name may have to ask the network, and only the About box shows it:
     // the start does not wait for it, the plain name stands in until the answer comes.
-    SystemProperties::set(canonicalKey, host);
+    SystemProperties::set(CANONICAL_HOSTNAME_PROPERTY, host);
     // Made after the property table, so it is joined at exit before the table goes.
     static std::jthread lookup;
     if (lookup.joinable())
         lookup.join();
-    lookup = std::jthread([canonicalKey] { SystemProperties::set(canonicalKey, getCanonicalHostName()); });
+    lookup = std::jthread([] { SystemProperties::set(CANONICAL_HOSTNAME_PROPERTY, getCanonicalHostName()); });
 }
 
 } // namespace quillmark::utils

@@ -35,7 +35,10 @@ public:
     static QString getHostAddress();
     // USERNAME, else USER, else the "user.name" property, lower-cased; none when none is known.
     static std::optional<QString> getSystemUserName();
-    // Publishes the host names as "Quillmark.Program.Hostname" and "Quillmark.Program.Canonical.Hostname".
+    // The system properties that hold the host names once they are published.
+    static inline const QString HOSTNAME_PROPERTY = QStringLiteral("Quillmark.Program.Hostname");
+    static inline const QString CANONICAL_HOSTNAME_PROPERTY = QStringLiteral("Quillmark.Program.Canonical.Hostname");
+    // Publishes the host names as HOSTNAME_PROPERTY and CANONICAL_HOSTNAME_PROPERTY.
     static void loadHNAndCHNasProperties();
 };
 

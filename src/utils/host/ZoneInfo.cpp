@@ -1,10 +1,14 @@
 #include "ZoneInfo.h"
 
+#include <QByteArrayList>
 #include <QFile>
 
 namespace quillmark::utils {
 
 namespace {
+
+// The version line is looked for among this many lines at the head of the file.
+constexpr int HeaderLines = 16;
 
 // A release name is short and has no blanks ("2025b", "2024a-1"); anything else is not one.
 QString releaseName(const QByteArray &text)
@@ -17,23 +21,6 @@ QString releaseName(const QByteArray &text)
             return {};
     }
     return QString::fromLatin1(name);
-}
-
-QString versionFromZi(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    // The version line heads the file; only the leading comment block is read.
-    for (int i = 0; i < 16 && !file.atEnd(); ++i) {
-        const QByteArray line = file.readLine(256).trimmed();
-        if (!line.startsWith('#'))
-            break;
-        const QByteArray comment = line.mid(1).trimmed();
-        if (comment.startsWith("version ") || comment.startsWith("version\t"))
-            return releaseName(comment.mid(8));
-    }
-    return {};
 }
 
 QString versionFromFile(const QString &path)
@@ -52,6 +39,50 @@ QString ZoneInfo::directory()
     return dir.isEmpty() ? QStringLiteral("/usr/share/zoneinfo") : dir;
 }
 
+QString ZoneInfo::ziPath(const QString &directory)
+{
+    return directory + QStringLiteral("/tzdata.zi");
+}
+
+ZoneInfo::Zi ZoneInfo::readZi(const QString &path, ZiPart part)
+{
+    Zi zi;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return zi;
+    // The version line heads the file, within its leading comment block.
+    bool inHeader = true;
+    for (int lineNumber = 0; !file.atEnd(); ++lineNumber) {
+        const QByteArray line = file.readLine().trimmed();
+        if (inHeader) {
+            inHeader = lineNumber < HeaderLines && line.startsWith('#');
+            const QByteArray comment = line.mid(1).trimmed();
+            if (inHeader && (comment.startsWith("version ") || comment.startsWith("version\t"))) {
+                zi.version = releaseName(comment.mid(8));
+                inHeader = false;
+            }
+            if (part == ZiPart::Header && !inHeader)
+                break;
+        }
+        // "Z name ..." defines a zone, "L target name" a link (an alias).
+        if (line.startsWith("Z ")) {
+            const QByteArrayList words = line.split(' ');
+            if (words.size() > 1)
+                zi.ids << QString::fromUtf8(words.at(1));
+        } else if (line.startsWith("L ")) {
+            const QByteArrayList words = line.split(' ');
+            if (words.size() > 2) {
+                const QString alias = QString::fromUtf8(words.at(2));
+                zi.ids << alias;
+                zi.links.insert(alias, QString::fromUtf8(words.at(1)));
+            }
+        }
+    }
+    zi.ids.sort();
+    zi.ids.removeDuplicates();
+    return zi;
+}
+
 QString ZoneInfo::version()
 {
     return versionIn(directory());
@@ -59,7 +90,7 @@ QString ZoneInfo::version()
 
 QString ZoneInfo::versionIn(const QString &directory)
 {
-    const QString fromZi = versionFromZi(directory + QStringLiteral("/tzdata.zi"));
+    const QString fromZi = readZi(ziPath(directory), ZiPart::Header).version;
     if (!fromZi.isEmpty())
         return fromZi;
     return versionFromFile(directory + QStringLiteral("/+VERSION"));

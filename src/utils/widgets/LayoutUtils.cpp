@@ -1,5 +1,6 @@
 #include "LayoutUtils.h"
 
+#include "ColorRoles.h"
 #include "Logger.h"
 #include "MigLayout.h"
 #include "PaletteUtils.h"
@@ -9,7 +10,7 @@
 
 namespace quillmark::utils {
 
-const QColor LayoutUtils::LABEL_COLOR(0, 70, 213);
+const QColor LayoutUtils::LABEL_COLOR = ColorRoles::separatorTitle();
 
 namespace {
 

@@ -75,7 +75,7 @@ void PaletteUtils::setDarkMenuColors(QMenu *menu)
                        "QMenu::item:selected { background-color: %4; color: %5; }"
                        "QMenu::item:disabled { color: %6; }")
             .arg(ColorRoles::darkModeMenu().name(), ColorRoles::darkModeMenuText().name(),
-                 ColorRoles::darkModeMenu().darker(160).name(), ColorRoles::selection().name(),
+                 ColorRoles::darkModeMenuBorder().name(), ColorRoles::selection().name(),
                  ColorRoles::selectionText().name(), ColorRoles::darkModeDisabledText().name()));
 }
 

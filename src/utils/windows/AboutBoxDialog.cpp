@@ -13,6 +13,7 @@
 #include "PaletteUtils.h"
 #include "ResourceBundle.h"
 #include "SystemProperties.h"
+#include "SystemUtils.h"
 #include "UiDefaults.h"
 #include "WindowStacking.h"
 #include "ZoneInfo.h"
@@ -45,7 +46,7 @@ QColor linkColor()
     if (background == ColorRoles::darkModeMenu() || background == ColorRoles::darkModeBackground()
         || (background.isValid() && background.lightnessF() < 0.5))
         return AboutBoxDialog::DARK_LINK_COLOR;
-    return QColor(Qt::blue).darker(143);
+    return ColorRoles::lightModeLink();
 }
 
 } // namespace
@@ -55,7 +56,7 @@ const QString AboutBoxDialog::ADDRESS_LINE_1 = QStringLiteral("100 Example Lane,
 const QString AboutBoxDialog::ADDRESS_LINE_2 = QStringLiteral("Exampleton, EX 00000");
 const QString AboutBoxDialog::HOME_PAGE = QStringLiteral("https://quillmark.example/");
 const QString AboutBoxDialog::SUPPORT_EMAIL = QStringLiteral("support@quillmark.example");
-const QColor AboutBoxDialog::DARK_LINK_COLOR = QColor(114, 176, 234);
+const QColor AboutBoxDialog::DARK_LINK_COLOR = ColorRoles::darkModeLink();
 
 AboutBoxDialog::AboutBoxDialog(QWidget *owner, const QString &programName, const QString &version,
                                const QString &releaseDate, const QString &copyrightYears, const QString &iconPath,
@@ -103,12 +104,11 @@ AboutBoxDialog::AboutBoxDialog(QWidget *owner, const QString &programName, const
     addText(BidiText::isolate(QStringLiteral("user.home")) + u'='
                 + BidiText::isolate(SystemProperties::get(QStringLiteral("user.home"))),
             false, wrap);
-    addText(text("sys.hostname") + u'='
-                + BidiText::isolate(SystemProperties::get(QStringLiteral("Quillmark.Program.Hostname"))),
+    addText(text("sys.hostname") + u'=' + BidiText::isolate(SystemProperties::get(SystemUtils::HOSTNAME_PROPERTY)),
             false, wrap);
     const bool withSettings = !settingsDirectory.isEmpty();
     addText(text("sys.canonicalhostname") + u'='
-                + BidiText::isolate(SystemProperties::get(QStringLiteral("Quillmark.Program.Canonical.Hostname"))),
+                + BidiText::isolate(SystemProperties::get(SystemUtils::CANONICAL_HOSTNAME_PROPERTY)),
             false, withSettings ? wrap : wrapPara);
     if (withSettings)
         addText(text("dialog.settingsdirectory") + u'=' + BidiText::isolate(settingsDirectory), false, wrapPara);

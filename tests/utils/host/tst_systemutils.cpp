@@ -16,8 +16,8 @@ using quillmark::utils::SystemUtils;
 
 namespace {
 
-const QString HostKey = QStringLiteral("Quillmark.Program.Hostname");
-const QString CanonicalKey = QStringLiteral("Quillmark.Program.Canonical.Hostname");
+const QString &HostKey = SystemUtils::HOSTNAME_PROPERTY;
+const QString &CanonicalKey = SystemUtils::CANONICAL_HOSTNAME_PROPERTY;
 
 // The machine's name as the kernel has it.
 QString kernelHostName()

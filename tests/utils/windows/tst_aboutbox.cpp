@@ -12,6 +12,7 @@
 #include "ScopedEnv.h"
 #include "StdoutCapture.h"
 #include "SystemProperties.h"
+#include "SystemUtils.h"
 #include "UiDefaults.h"
 #include "ZoneInfo.h"
 
@@ -73,8 +74,8 @@ private Q_SLOTS:
     {
         UiDefaults::reset();
         QApplication::setFont(QFont(), "QPushButton");
-        SystemProperties::set(u"Quillmark.Program.Hostname"_s, u"deskhost"_s);
-        SystemProperties::set(u"Quillmark.Program.Canonical.Hostname"_s, u"deskhost.lan.example"_s);
+        SystemProperties::set(SystemUtils::HOSTNAME_PROPERTY, u"deskhost"_s);
+        SystemProperties::set(SystemUtils::CANONICAL_HOSTNAME_PROPERTY, u"deskhost.lan.example"_s);
         SystemProperties::set(u"user.name"_s, u"<b>ana</b>"_s);
     }
 

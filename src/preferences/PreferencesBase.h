@@ -6,12 +6,12 @@
 
 namespace quillmark::utils {
 
-// What both preference classes share: their node, found from the main class's name, and the
-// generic pass-through accessors to any key of it.
-class NodePreferences
+// The base class of both preference classes: what they share is their node, found from the main
+// class's name, and the generic pass-through accessors to any key of it.
+class PreferencesBase
 {
 public:
-    Q_DISABLE_COPY_MOVE(NodePreferences)
+    Q_DISABLE_COPY_MOVE(PreferencesBase)
 
     QString getHandler(const QString &key, const QString &defaultValue) const;
     qint64 getHandler(const QString &key, qint64 defaultValue) const;
@@ -26,8 +26,8 @@ public:
 
 protected:
     // className is the fully qualified name of the program's main class.
-    explicit NodePreferences(const QString &className);
-    ~NodePreferences() = default;
+    explicit PreferencesBase(const QString &className);
+    ~PreferencesBase() = default;
 
     PreferencesNode prefs;
 };
