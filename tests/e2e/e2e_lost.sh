@@ -30,7 +30,7 @@ expect_at 50 50 "Reset View at the fallback"
 pass "Reset View at the fallback resets the view and keeps the stored position"
 drag_window $((x + 10)) $((y + 20)) 410 320
 expect_at 400 300 "after a drag"
-[ "$(stored_position)" = "400,300" ] || fail "the drag stored $(stored_position)"
+wait_until --or-false 3 "the drag to store 400,300" stored_at 400,300 || fail "the drag stored $(stored_position)"
 stop_app
 [ "$(stored_position)" = "400,300" ] || fail "SIGTERM after the drag stored $(stored_position)"
 pass "a drag from the fallback stores where the user put the widget"
@@ -46,6 +46,7 @@ pass "(-100000, -100000) opens at (50, 50) and is not written back"
 # --- 500 clocks: taller than X11's 32767 pixels; the window manager's shift is not stored
 write_store "TimeZones=$(printf 'Asia/Tokyo;%.0s' $(seq 500))" "MainWindowPosX=50" "MainWindowPosY=50"
 start_app
+wait_until 3 "the window manager to shift the tall window" not window_at 50 50
 stop_app
 [ "$(stored_position)" = "50,50" ] || fail "the tall window stored $(stored_position)"
 pass "a window taller than the screen keeps the user's position"
@@ -58,10 +59,11 @@ expect_at 50 50 "binary store"
 [ "$(grep -c 'holds no readable settings' "$WORK/app.log")" -eq 1 ] || fail "trace lines: $(cat "$WORK/app.log")"
 cmp -s "$STORE" "$WORK/binary" || fail "the binary store changed before any write"
 drag_window $((x + 10)) $((y + 20)) 310 220
+wait_until --or-false 3 "the drag to store 300,200" stored_at 300,200 ||
+    fail "the first write after moving aside stored $(stored_position)"
 aside=$(ls "$STORE".unreadable-* 2>/dev/null)
 [ "$(echo "$aside" | wc -w)" -eq 1 ] || fail "moved aside as: $aside"
 cmp -s "$aside" "$WORK/binary" || fail "the file moved aside is not the user's"
-[ "$(stored_position)" = "300,200" ] || fail "the first write after moving aside stored $(stored_position)"
 stop_app
 pass "a binary store starts with defaults and is moved aside as $(basename "$aside") at the first write"
 
@@ -73,7 +75,7 @@ expect_at 50 50 "directory store"
 [ "$(grep -c 'cannot read the preferences store' "$WORK/app.log")" -eq 1 ] || fail "trace lines: $(cat "$WORK/app.log")"
 drag_window $((x + 10)) $((y + 20)) 310 220
 stop_app
-[ -d "$STORE" ] && [ -z "$(ls -A "$STORE")" ] || fail "the directory was changed"
+{ [ -d "$STORE" ] && [ -z "$(ls -A "$STORE")" ]; } || fail "the directory was changed"
 [ -z "$(ls "$STORE".unreadable-* 2>/dev/null)" ] || fail "the directory was moved aside"
 pass "a directory in the store's place is left alone"
 rmdir "$STORE"
@@ -83,7 +85,8 @@ printf '[com]\nquillmark\\hrl\\HRL\\TimeZones=Asia/Tokyo;Europe/Paris;America/Ch
 start_app
 read -r x y w h < <(window_geometry)
 [ "$w" -gt $((2 * h)) ] || fail "three clocks side by side should be wider ($w x $h)"
-grep -qF 'TimeZones="Asia/Tokyo;Europe/Paris;America/Chicago"' "$STORE" || fail "not written back quoted: $(cat "$STORE")"
+wait_until --or-false 3 "the list written back" grep -qF 'TimeZones="Asia/Tokyo;Europe/Paris;America/Chicago"' "$STORE" ||
+    fail "not written back quoted: $(cat "$STORE")"
 window_shot "$SHOTS/e2e_lost_handedit.png"
 stop_app
 pass "an unquoted hand-written zone list shows every zone and is written back quoted"

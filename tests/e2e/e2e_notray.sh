@@ -4,6 +4,9 @@ source "$(dirname "$0")/lib.sh"
 start_display
 
 error_boxes() { windows_named Error; }
+first_error_box() { error_boxes | head -1; }
+one_error_box() { [ "$(error_boxes | wc -l)" -eq 1 ]; }
+no_error_box() { [ -z "$(error_boxes)" ]; }
 
 write_store "TimeZones=Asia/Tokyo;Europe/Paris"
 start_app
@@ -11,21 +14,17 @@ read -r x y w h < <(window_geometry)
 [ "$x,$y" = "50,50" ] || fail "window at $x,$y, not 50,50"
 pass "the window opens without a tray"
 
-BOX=
-for _ in $(seq 50); do BOX=$(error_boxes | head -1); [ -n "$BOX" ] && break; sleep 0.1; done
-[ -n "$BOX" ] || fail "no error box"
-sleep 0.5
-[ "$(error_boxes | wc -l)" -eq 1 ] || fail "more than one error box"
+wait_until 5 "an error box" found first_error_box
+BOX=$FOUND
+stays 0.5 one_error_box || fail "more than one error box"
 [ "$(grep -c '^SystemTray is not supported$' "$WORK/app.log")" -eq 1 ] || fail "standard output: $(cat "$WORK/app.log")"
 shot_of "$BOX" "$SHOTS/e2e_notray_error.png"
 pass "one error box titled Error, one line on standard output"
 
 xdotool windowactivate --sync "$BOX" 2>/dev/null || true
 xdotool key Return
-for _ in $(seq 30); do [ -z "$(error_boxes)" ] && break; sleep 0.1; done
-[ -z "$(error_boxes)" ] || fail "the error box did not close"
-sleep 1
-[ -z "$(error_boxes)" ] || fail "a second error box came"
+wait_until 3 "Return to close the error box" no_error_box
+stays 1 no_error_box || fail "a second error box came"
 pass "the box closes and does not come back"
 
 read -r x y w h < <(window_geometry)

@@ -10,25 +10,26 @@ start_app
 read -r x y w h < <(window_geometry)
 [ "$x $y" = "50 50" ] || fail "window at $x,$y, not 50,50"
 pass "opens at (50, 50) with nothing stored"
-[ "$w" -gt 40 ] && [ "$h" -gt 150 ] || fail "window of $w x $h is too small for three clocks"
+{ [ "$w" -gt 40 ] && [ "$h" -gt 150 ]; } || fail "window of $w x $h is too small for three clocks"
 
 props=$(xprop -id "$WIN")
 echo "$props" | grep -q '_MOTIF_WM_HINTS' || fail "no Motif hints: the window is decorated"
 motif=$(echo "$props" | sed -n 's/^_MOTIF_WM_HINTS(_MOTIF_WM_HINTS) = //p')
 [ $(( $(echo "$motif" | cut -d, -f3) )) -eq 0 ] || fail "decorations requested: $motif"
 pass "undecorated"
-echo "$props" | grep '_NET_WM_STATE(ATOM)' | grep -q '_NET_WM_STATE_ABOVE' || fail "not always on top"
+wait_until --or-false 3 "the window on top" kept_on_top "$WIN" || fail "not always on top"
 pass "always on top"
 echo "$props" | grep '_NET_WM_WINDOW_TYPE(ATOM)' | grep -q '_NET_WM_WINDOW_TYPE_UTILITY' || fail "not a utility window"
 pass "utility window, so no task-bar button"
 
+# changed_since a.png b.png : takes b.png, true when it differs from a.png.
+changed_since() {
+    window_shot "$2"
+    images_differ "$1" "$2"
+}
 window_shot "$WORK/a.png"
-sleep 1.1
-window_shot "$WORK/b.png"
-sleep 1.1
-window_shot "$WORK/c.png"
-images_differ "$WORK/a.png" "$WORK/b.png" || fail "the clocks did not change within a second"
-images_differ "$WORK/b.png" "$WORK/c.png" || fail "the clocks did not change in the next second"
+wait_until 1.5 "the clocks to change within a second" changed_since "$WORK/a.png" "$WORK/b.png"
+wait_until 1.5 "the clocks to change in the next second" changed_since "$WORK/b.png" "$WORK/c.png"
 pass "the time changes every second"
 
 # Three clocks, in the vertical arrangement: the window is taller than wide.
