@@ -209,7 +209,7 @@ void MySettings::myInit()
     dateFormat_CB = list(DATE_PATTERNS, 0, QSize(80, 25), "dateFormat_CB");
     layout->addWidget(dateFormat_CB, QStringLiteral("span 2"));
     displayDate = sampleField("displayDate");
-    sizeSampleField(displayDate, 16, DATE_PATTERNS, MyConstants::DEFAULT_DATE_PATTERN);
+    sizeSampleField(displayDate, 16, DATE_PATTERNS, MyConstants::DATE_PATTERN.defaultValue);
     layout->addWidget(displayDate, QStringLiteral("span 2, wrap para"));
 
     timeFormatLbl = caption(text("format.time") + QStringLiteral(": "), "timeFormatLbl");
@@ -217,7 +217,7 @@ void MySettings::myInit()
     timeFormat_CB = list(TIME_PATTERNS, 0, QSize(80, 25), "timeFormat_CB");
     layout->addWidget(timeFormat_CB, QStringLiteral("span 2"));
     displayTime = sampleField("displayTime");
-    sizeSampleField(displayTime, 8, TIME_PATTERNS, MyConstants::DEFAULT_TIME_PATTERN);
+    sizeSampleField(displayTime, 8, TIME_PATTERNS, MyConstants::TIME_PATTERN.defaultValue);
     layout->addWidget(displayTime, QStringLiteral("span 2, wrap para"));
 
     layoutPanel = titledPanel("lbl.layout", QSize(125, 60), "layoutPanel");
@@ -276,8 +276,8 @@ void MySettings::myInit()
     loadPref();
 
     const QDateTime now = Clock::now();
-    displayDate->setText(sample(dateFormat_CB->currentText(), MyConstants::DEFAULT_DATE_PATTERN, now));
-    displayTime->setText(sample(timeFormat_CB->currentText(), MyConstants::DEFAULT_TIME_PATTERN, now));
+    displayDate->setText(sample(dateFormat_CB->currentText(), MyConstants::DATE_PATTERN.defaultValue, now));
+    displayTime->setText(sample(timeFormat_CB->currentText(), MyConstants::TIME_PATTERN.defaultValue, now));
 }
 
 void MySettings::loadPref()
@@ -289,12 +289,12 @@ void MySettings::loadPref()
         DateFormatter::format(pattern, now, ZoneDatabase::localZone(), &usable);
         return usable ? pattern : defaultPattern;
     };
-    if (offerEntry(dateFormat_CB,
-                   inEffect(uP.getDatePattern(MyConstants::DEFAULT_DATE_PATTERN), MyConstants::DEFAULT_DATE_PATTERN)))
-        sizeSampleField(displayDate, 16, itemsOf(dateFormat_CB), MyConstants::DEFAULT_DATE_PATTERN);
-    if (offerEntry(timeFormat_CB,
-                   inEffect(uP.getTimePattern(MyConstants::DEFAULT_TIME_PATTERN), MyConstants::DEFAULT_TIME_PATTERN)))
-        sizeSampleField(displayTime, 8, itemsOf(timeFormat_CB), MyConstants::DEFAULT_TIME_PATTERN);
+    if (offerEntry(dateFormat_CB, inEffect(uP.getDatePattern(MyConstants::DATE_PATTERN.defaultValue),
+                                           MyConstants::DATE_PATTERN.defaultValue)))
+        sizeSampleField(displayDate, 16, itemsOf(dateFormat_CB), MyConstants::DATE_PATTERN.defaultValue);
+    if (offerEntry(timeFormat_CB, inEffect(uP.getTimePattern(MyConstants::TIME_PATTERN.defaultValue),
+                                           MyConstants::TIME_PATTERN.defaultValue)))
+        sizeSampleField(displayTime, 8, itemsOf(timeFormat_CB), MyConstants::TIME_PATTERN.defaultValue);
     (uP.isVerticalLayout() ? vertical_RB : horizontal_RB)->setChecked(true);
     (uP.isRoundFlags() ? round_RB : rectangle_RB)->setChecked(true);
     offerEntry(timeFontSize_CB, QString::number(TimeZoneObject::usableTimeFontSize(uP.getTimeFontSize())));
@@ -333,9 +333,11 @@ void MySettings::actionPerformed(const utils::ActionEvent &event)
     } else if (source == cancelButton) {
         reject();
     } else if (source == dateFormat_CB) {
-        displayDate->setText(sample(dateFormat_CB->currentText(), MyConstants::DEFAULT_DATE_PATTERN, Clock::now()));
+        displayDate->setText(
+            sample(dateFormat_CB->currentText(), MyConstants::DATE_PATTERN.defaultValue, Clock::now()));
     } else if (source == timeFormat_CB) {
-        displayTime->setText(sample(timeFormat_CB->currentText(), MyConstants::DEFAULT_TIME_PATTERN, Clock::now()));
+        displayTime->setText(
+            sample(timeFormat_CB->currentText(), MyConstants::TIME_PATTERN.defaultValue, Clock::now()));
     } else if (source == darkMode_CB) {
         setDarkMode(darkMode_CB->currentIndex() == 0);
     }

@@ -48,21 +48,6 @@ public:
             QStringLiteral("America/New_York;Europe/Berlin;Australia/Sydney"),
             QStringLiteral("America/New_York;Europe/London;Asia/Hong_Kong"),
         }};
-
-    // The same facts under the names the rest of the program knows them by.
-    static constexpr const QString &KEY_DATE_PATTERN = DATE_PATTERN.key;
-    static constexpr const QString &KEY_TIME_PATTERN = TIME_PATTERN.key;
-    static constexpr const QString &KEY_VERTICAL_LAYOUT = VERTICAL_LAYOUT.key;
-    static constexpr const QString &KEY_ROUND_FLAGS = ROUND_FLAGS.key;
-    static constexpr const QString &KEY_TIME_FONT_WIDTH = TIME_FONT_WIDTH.key;
-    static constexpr const QString &KEY_ON_TASKBAR = ON_TASKBAR.key;
-    static constexpr const QString &KEY_ALWAYS_ON_TOP = ALWAYS_ON_TOP.key;
-    static constexpr const QString &KEY_TIME_ZONES = TIME_ZONES.key;
-    static constexpr const QString &KEY_DARK_MODE = DARK_MODE.key;
-    static constexpr const QString &DEFAULT_DATE_PATTERN = DATE_PATTERN.defaultValue;
-    static constexpr const QString &DEFAULT_TIME_PATTERN = TIME_PATTERN.defaultValue;
-    static constexpr const int &DEFAULT_FONT_WIDTH = TIME_FONT_WIDTH.defaultValue;
-    static constexpr const std::array<QString, 4> &DEFAULT_TIME_ZONES = TIME_ZONES.defaultValue;
 };
 
 } // namespace quillmark::hrl

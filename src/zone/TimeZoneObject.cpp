@@ -40,7 +40,7 @@ void setFontIfChanged(QLabel *label, const QFont &font)
 
 int TimeZoneObject::usableTimeFontSize(int size)
 {
-    return (size - 6 <= 0 || size > 200) ? MyConstants::DEFAULT_FONT_WIDTH : size;
+    return (size - 6 <= 0 || size > 200) ? MyConstants::TIME_FONT_WIDTH.defaultValue : size;
 }
 
 QString TimeZoneObject::calculateOffset(int rawOffsetMs)

@@ -26,8 +26,8 @@ class TimeZoneObject final
     Q_DISABLE_COPY_MOVE(TimeZoneObject)
 
 public:
-    static constexpr const QString &DEFAULT_DATE_PATTERN = MyConstants::DEFAULT_DATE_PATTERN;
-    static constexpr const QString &DEFAULT_TIME_PATTERN = MyConstants::DEFAULT_TIME_PATTERN;
+    static constexpr const QString &DEFAULT_DATE_PATTERN = MyConstants::DATE_PATTERN.defaultValue;
+    static constexpr const QString &DEFAULT_TIME_PATTERN = MyConstants::TIME_PATTERN.defaultValue;
 
     // flagFileName: "flag-in.png", or a null string for a zone without a country.
     TimeZoneObject(const QString &zoneId, const QDateTime &instant, UserPreferences *uP, const QString &flagFileName,

@@ -55,11 +55,6 @@ const utils::ZoneInfo::Zi &systemZi()
 
 } // namespace
 
-QHash<QString, QString> ZoneDatabase::readLinksFromZi(const QString &path)
-{
-    return utils::ZoneInfo::readZi(path).links;
-}
-
 QHash<QString, QString> ZoneDatabase::links()
 {
     return systemZi().links;

@@ -30,8 +30,6 @@ public:
     // The links of the database, alias -> target, from the reading of tzdata.zi that gave
     // allZoneIds() (the file is read once); empty without a readable file.
     static QHash<QString, QString> links();
-    // The links (L lines) of a tzdata.zi file, alias -> target; empty when it is unreadable.
-    static QHash<QString, QString> readLinksFromZi(const QString &path);
 };
 
 } // namespace quillmark::hrl

@@ -122,11 +122,11 @@ void TestUserPreferences::unparsableValuesReadAsDefaults()
 {
     TestEnv env;
     PreferencesNode node(QStringLiteral("/com/quillmark/hrl/HRL"));
-    node.put(MyConstants::KEY_TIME_FONT_WIDTH, QStringLiteral("18pt"));
-    node.put(MyConstants::KEY_VERTICAL_LAYOUT, QStringLiteral("no"));
-    node.put(MyConstants::KEY_ON_TASKBAR, QStringLiteral("1"));
-    node.put(MyConstants::KEY_DARK_MODE, QStringLiteral("TRUE"));
-    node.put(MyConstants::KEY_ALWAYS_ON_TOP, QStringLiteral("fAlSe"));
+    node.put(MyConstants::TIME_FONT_WIDTH.key, QStringLiteral("18pt"));
+    node.put(MyConstants::VERTICAL_LAYOUT.key, QStringLiteral("no"));
+    node.put(MyConstants::ON_TASKBAR.key, QStringLiteral("1"));
+    node.put(MyConstants::DARK_MODE.key, QStringLiteral("TRUE"));
+    node.put(MyConstants::ALWAYS_ON_TOP.key, QStringLiteral("fAlSe"));
 
     const UserPreferences prefs(MainClass);
     QCOMPARE(prefs.getTimeFontSize(), 18);
@@ -135,7 +135,7 @@ void TestUserPreferences::unparsableValuesReadAsDefaults()
     // Letter case does not matter for a boolean that parses.
     QCOMPARE(prefs.isDarkMode(), true);
     QCOMPARE(prefs.isAlwaysOnTop(), false);
-    node.put(MyConstants::KEY_TIME_FONT_WIDTH, QStringLiteral("99999999999"));
+    node.put(MyConstants::TIME_FONT_WIDTH.key, QStringLiteral("99999999999"));
     QCOMPARE(prefs.getTimeFontSize(), 18);
 }
 

@@ -4,7 +4,7 @@
 #include "Gazetteer.h"
 #include "PlaceIndex.h"
 #include "ZoneAliases.h"
-#include "ZoneDatabase.h"
+#include "ZoneInfo.h"
 
 #include <QTemporaryFile>
 #include <QTest>
@@ -105,7 +105,7 @@ private Q_SLOTS:
         zi.write("# version 2099a\nZ Asia/Kolkata 5:53:28 - LMT 1854 Jun 28\nL Asia/Kolkata Asia/Calcutta\n"
                  "L Europe/Prague Europe/Bratislava\nL Europe/Kyiv Europe/Kiev\n");
         zi.close();
-        const QHash<QString, QString> links = ZoneDatabase::readLinksFromZi(zi.fileName());
+        const QHash<QString, QString> links = quillmark::utils::ZoneInfo::readZi(zi.fileName()).links;
         QCOMPARE(links.value(u"Asia/Calcutta"_s), u"Asia/Kolkata"_s);
         QCOMPARE(links.size(), 3);
 
